@@ -1,0 +1,151 @@
+/*
+ * kiv2 - public interface.
+ *
+ * Every entry point that the library exports is declared here, with its
+ * export name ("_qNNNNN@K") in the comment beside it.  On Linux each export
+ * is also an ELF symbol without the underscore and the "@K" ("q26243"), and
+ * kiv2_entry() resolves an exact export name the way a host resolves a DLL
+ * export.
+ *
+ * Conventions, shared by every routine:
+ *  - arrays are column-major and 1-based (element (i,j) at (i-1)+(j-1)*LDA);
+ *  - Real is double, Integer is a 32-bit int, complex data is two doubles
+ *    (real part first);
+ *  - character arguments are (address, length) pairs, the lengths at the end
+ *    of the argument list; only the first letter of an option is read;
+ *  - user-callable routines end with IFAIL: on entry it selects how an error
+ *    is reported (0 hard stop, -1 or 11 print and return, 1 silent, -13
+ *    message lines only), on exit it holds the error number.
+ *
+ * Host wrappers (the NAME_HOST functions) take every argument by address,
+ * poison the outputs and cross-check the error report.  Routine bodies take
+ * input scalars by value followed by a 200-character message record, the
+ * address of IFAIL and the character lengths, 200 last.
+ */
+#ifndef KIV2_H
+#define KIV2_H
+
+#ifdef __cplusplus
+#include <complex>
+typedef std::complex<double> kiv2_complex;
+#define KIV2_EXTERN_C extern "C"
+#else
+typedef double _Complex kiv2_complex;
+#define KIV2_EXTERN_C
+#endif
+
+/* Calling convention of every export and every host callback: stdcall on
+ * 32-bit x86, the platform default elsewhere. */
+#if defined(__i386__) && defined(_WIN32)
+#define KIV_CALL __stdcall
+#elif defined(__i386__)
+#define KIV_CALL __attribute__((stdcall))
+#else
+#define KIV_CALL
+#endif
+
+#if defined(_WIN32)
+#define KIV_API KIV2_EXTERN_C
+#else
+#define KIV_API KIV2_EXTERN_C __attribute__((visibility("default")))
+#endif
+
+/* Length of the message record passed from a host wrapper to a body. */
+#define KIV2_RECORD_LEN 200
+
+/* Resolves an exact export name ("_q26243@8") to its entry; NULL if unknown. */
+KIV_API void* kiv2_entry(const char* export_name);
+
+/* ===================================================================== */
+/* Frame: poison routines                                                 */
+/* ===================================================================== */
+KIV_API void KIV_CALL POISON_REAL(double* x);                     /* _q43484@4 */
+KIV_API void KIV_CALL POISON_REALS(int n, double* x);             /* _q44339@8 */
+KIV_API void KIV_CALL POISON_INTEGER(int* x);                     /* _q68526@4 */
+KIV_API void KIV_CALL POISON_INTEGERS(int n, int* x);             /* _q18327@8 */
+KIV_API void KIV_CALL POISON_COMPLEX(kiv2_complex* x);            /* _q29267@4 */
+KIV_API void KIV_CALL POISON_COMPLEXES(int n, kiv2_complex* x);   /* _q67045@8 */
+
+/* ===================================================================== */
+/* Frame: error handler and output units                                  */
+/* ===================================================================== */
+/* Applies the IFAIL convention to error IERR of routine SRNAME, writing the
+ * NLINES message lines (records of RECLEN characters) when asked to; returns
+ * the new IFAIL (= IERR) or ends the process on a hard failure. */
+KIV_API int KIV_CALL ERROR_EXIT(int ifail, int ierr, const char* srname,   /* _q43156@28 */
+                                int nlines, const char* msglines,
+                                int srname_len, int reclen);
+/* As ERROR_EXIT; the exit line names the variable VARNAME (blank: omitted). */
+KIV_API int KIV_CALL ERROR_EXIT_NAMED(int ifail, int ierr,                 /* _q54230@36 */
+                                      const char* srname, const char* varname,
+                                      int nlines, const char* msglines,
+                                      int srname_len, int varname_len, int reclen);
+/* *mode 0 reads the error unit into *unit, 1 sets it; a negative unit
+ * silences error output. */
+KIV_API void KIV_CALL ERROR_UNIT_BYREF(const int* mode, int* unit);        /* _q87554@8 */
+
+/* ===================================================================== */
+/* Frame: machine constants and small utilities                           */
+/* ===================================================================== */
+KIV_API double KIV_CALL CONST_PI(void);            /* _q42761@0 */
+KIV_API double KIV_CALL MACHINE_PRECISION(void);   /* _q48540@0: 2^-53 (1 + 2^-10 + 2^-47) */
+KIV_API double KIV_CALL SAFE_MINIMUM(void);        /* _q48900@0 and _q54356@0 */
+KIV_API double KIV_CALL LARGEST_REAL(void);        /* _q22647@0 */
+KIV_API int KIV_CALL MODEL_BASE(void);             /* _q32811@0 */
+
+/* Principal square root of a + ib (non-negative real part). */
+KIV_API void KIV_CALL COMPLEX_SQRT(double a, double b, double* re, double* im);  /* _q84763@24 */
+/* The same with a and b by address; poisons both results first. */
+KIV_API void KIV_CALL COMPLEX_SQRT_BYREF(const double* a, const double* b,       /* _q18805@16 */
+                                         double* re, double* im);
+/* |a + ib| without overflow. */
+KIV_API double KIV_CALL COMPLEX_ABS(double a, double b);                           /* _q95043@16 */
+/* (a + ib) / (c + id), scaled (Smith). */
+KIV_API void KIV_CALL COMPLEX_DIV(double a, double b, double c, double d,          /* _q84615@40 */
+                                  double* re, double* im);
+
+/* Uniform random numbers in [0, 1).  Generator 0 is the basic 60-bit
+ * multiplicative generator, 1..273 the Wichmann-Hill generators; STATE is
+ * four caller-owned integers. */
+KIV_API double KIV_CALL RANDOM_UNIFORM_BYREF(const int* generator, int* state);  /* _q56221@8 */
+KIV_API double KIV_CALL RANDOM_UNIFORM(int generator, int* state);               /* _q51030@8 */
+KIV_API double KIV_CALL RANDOM_WH(int generator, int* state);                    /* _q81284@8 */
+/* Selects generator 0 and its initial state. */
+KIV_API void KIV_CALL RANDOM_INIT(int* generator, int* state);                   /* _q98008@8 */
+
+/* Writes the implementation-details listing on the advisory unit. */
+KIV_API void KIV_CALL IMPLEMENTATION_DETAILS(void);                              /* _q80933@0 */
+
+/* ===================================================================== */
+/* Dense linear algebra                                                   */
+/* ===================================================================== */
+
+/* ===================================================================== */
+/* Roots                                                                  */
+/* ===================================================================== */
+
+/* ===================================================================== */
+/* Fast Fourier transforms                                                */
+/* ===================================================================== */
+
+/* ===================================================================== */
+/* Quadrature                                                             */
+/* ===================================================================== */
+
+/* ===================================================================== */
+/* Sparse linear systems                                                  */
+/* ===================================================================== */
+
+/* ===================================================================== */
+/* Sorting and ranking                                                    */
+/* ===================================================================== */
+
+/* ===================================================================== */
+/* Special functions                                                      */
+/* ===================================================================== */
+/* Gamma function; IFAIL errors: 1 X too large, 2 X too large and negative,
+ * 3 X too close to zero, 4 X a negative integer. */
+KIV_API double KIV_CALL S14AAF_HOST(const double* x, int* ifail);                /* _q26243@8 */
+KIV_API double KIV_CALL S14AAF(double x, char* record, int* ifail, int record_len);
+
+#endif /* KIV2_H */
