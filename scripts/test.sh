@@ -1,0 +1,18 @@
+#!/usr/bin/env bash
+# Builds and runs every test twice: a normal build (benchmarks compiled too)
+# and an AddressSanitizer + UndefinedBehaviorSanitizer build.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/deps.sh test
+jobs=$(nproc)
+
+echo "== normal build"
+cmake -S . -B build/normal -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKIV2_BENCH=ON >/dev/null
+cmake --build build/normal -j"$jobs"
+ctest --test-dir build/normal -j"$jobs" --output-on-failure --timeout 600
+
+echo "== AddressSanitizer + UndefinedBehaviorSanitizer build"
+cmake -S . -B build/sanitize -DCMAKE_BUILD_TYPE=Debug -DKIV2_SANITIZE=ON >/dev/null
+cmake --build build/sanitize -j"$jobs"
+ASAN_OPTIONS=detect_leaks=1:abort_on_error=0 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+  ctest --test-dir build/sanitize -j"$jobs" --output-on-failure --timeout 1200
