@@ -239,8 +239,11 @@ void PARAMETER_ERROR(const char* srname, int info, int srname_len) {
   Buffer(name13, sizeof name13).text(name.substr(0, 13));
   char line[kLineLen];
   Buffer msg(line, sizeof line);
-  msg.value(Value(name13), " ** On entry to %13s");
-  msg.value(Value(info), " parameter number %2ld had an illegal value");
+  msg.text(" ** On entry to ");
+  msg.value(Value(name13), "%13s");
+  msg.text(" parameter number ");
+  msg.value(Value(info), "%2ld");
+  msg.text(" had an illegal value");
   newline();
   // The whole diagnostic name goes on the exit line, as in
   // " ** ABNORMAL EXIT from KIV Library routine F06PAF/DGEMV".
