@@ -43,6 +43,14 @@ double KIV_CALL DZASUM(int n, const kiv2_complex* x, int incx);
 int KIV_CALL IZAMAX(int n, const kiv2_complex* x, int incx);
 void KIV_CALL ZLASSQ(int n, const kiv2_complex* x, int incx, double* scale, double* sumsq);
 
+// x := alpha in every element.
+void KIV_CALL DLOAD(int n, double alpha, double* x, int incx);
+void KIV_CALL ZLOAD(int n, double alpha_re, double alpha_im, kiv2_complex* x, int incx);
+
+// Also here, exported and declared in kiv2.h: DYAX and ZYAX (y := alpha*x),
+// ZROTG (complex plane rotation), and the selector routines and library-name
+// entries of DNRM2, DZNRM2, DROTG and of every level-2 and level-3 kernel.
+
 // Level 2.
 void KIV_CALL DGEMV(const char* trans, int m, int n, double alpha, const double* a, int lda,
                     const double* x, int incx, double beta, double* y, int incy, int trans_len);

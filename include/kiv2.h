@@ -119,6 +119,144 @@ KIV_API void KIV_CALL IMPLEMENTATION_DETAILS(void);                             
 /* ===================================================================== */
 /* Dense linear algebra                                                   */
 /* ===================================================================== */
+/* The library's layer over BLAS and LAPACK.  Every matrix-level routine is
+ * one routine whose first argument is the entry selector (0 library-name
+ * entry, 1 standard-name entry; it changes nothing), exported beside its
+ * library-name entry; the standard-name entries (DGEMV, DGETRF, ...) are
+ * internal (dense/blas.hpp).  Scalars by value, a complex scalar as two
+ * doubles (real part first), option lengths last.  Level-2 and level-3
+ * kernels end the process through PARAMETER_ERROR on an illegal argument. */
+
+/* Level 1: Euclidean norms (scaled, no overflow) and plane rotations. */
+KIV_API double KIV_CALL DNRM2_SEL(int entry, int n, const double* x, int incx);  /* _q88406@16 */
+KIV_API double KIV_CALL DNRM2_LIB(int n, const double* x, int incx);             /* _q64593@12 */
+KIV_API double KIV_CALL DZNRM2_SEL(int entry, int n, const kiv2_complex* x,      /* _q94172@16 */
+                                   int incx);
+KIV_API double KIV_CALL DZNRM2_LIB(int n, const kiv2_complex* x, int incx);      /* _q13327@12 */
+/* (a, b) -> (r, z), c, s with b = 0 giving c = 1, s = 0. */
+KIV_API void KIV_CALL DROTG_SEL(int entry, double* a, double* b, double* c,      /* _q17371@20 */
+                                double* s);
+KIV_API void KIV_CALL DROTG_LIB(double* a, double* b, double* c, double* s);     /* _q92072@16 */
+/* y := alpha*x (alpha = 0 fills y with zeros). */
+KIV_API void KIV_CALL DYAX(int n, double alpha, const double* x, int incx,       /* _q47079@28 */
+                           double* y, int incy);
+KIV_API void KIV_CALL ZYAX(int n, double alpha_re, double alpha_im,              /* _q86102@36 */
+                           const kiv2_complex* x, int incx, kiv2_complex* y, int incy);
+/* The rotation [c s; -conj(s) c] taking (a, b) to (r, 0); r replaces a.
+ * b = 0 gives c = 1, s = 0. */
+KIV_API void KIV_CALL ZROTG(kiv2_complex* a, const kiv2_complex* b, double* c,   /* _q22475@16 */
+                            kiv2_complex* s);
+
+/* Level 2. */
+KIV_API void KIV_CALL F06PAF_DGEMV(int entry, const char* trans, int m, int n,   /* _q98364@60 */
+                                   double alpha, const double* a, int lda,
+                                   const double* x, int incx, double beta, double* y,
+                                   int incy, int trans_len);
+KIV_API void KIV_CALL F06PAF(const char* trans, int m, int n, double alpha,      /* _q71427@56 */
+                             const double* a, int lda, const double* x, int incx,
+                             double beta, double* y, int incy, int trans_len);
+KIV_API void KIV_CALL F06PFF_DTRMV(int entry, const char* uplo, const char* trans, /* _q25392@48 */
+                                   const char* diag, int n, const double* a, int lda,
+                                   double* x, int incx, int uplo_len, int trans_len,
+                                   int diag_len);
+KIV_API void KIV_CALL F06PFF(const char* uplo, const char* trans,                /* _q71253@44 */
+                             const char* diag, int n, const double* a, int lda, double* x,
+                             int incx, int uplo_len, int trans_len, int diag_len);
+KIV_API void KIV_CALL F06PJF_DTRSV(int entry, const char* uplo, const char* trans, /* _q71436@48 */
+                                   const char* diag, int n, const double* a, int lda,
+                                   double* x, int incx, int uplo_len, int trans_len,
+                                   int diag_len);
+KIV_API void KIV_CALL F06PJF(const char* uplo, const char* trans,                /* _q98372@44 */
+                             const char* diag, int n, const double* a, int lda, double* x,
+                             int incx, int uplo_len, int trans_len, int diag_len);
+KIV_API void KIV_CALL F06PMF_DGER(int entry, int m, int n, double alpha,         /* _q33512@44 */
+                                  const double* x, int incx, const double* y, int incy,
+                                  double* a, int lda);
+KIV_API void KIV_CALL F06PMF(int m, int n, double alpha, const double* x,        /* _q43879@40 */
+                             int incx, const double* y, int incy, double* a, int lda);
+KIV_API void KIV_CALL F06SAF_ZGEMV(int entry, const char* trans, int m, int n,   /* _q98077@76 */
+                                   double alpha_re, double alpha_im, const kiv2_complex* a,
+                                   int lda, const kiv2_complex* x, int incx, double beta_re,
+                                   double beta_im, kiv2_complex* y, int incy, int trans_len);
+KIV_API void KIV_CALL F06SAF(const char* trans, int m, int n, double alpha_re,   /* _q32210@72 */
+                             double alpha_im, const kiv2_complex* a, int lda,
+                             const kiv2_complex* x, int incx, double beta_re, double beta_im,
+                             kiv2_complex* y, int incy, int trans_len);
+KIV_API void KIV_CALL F06SFF_ZTRMV(int entry, const char* uplo, const char* trans, /* _q46238@48 */
+                                   const char* diag, int n, const kiv2_complex* a, int lda,
+                                   kiv2_complex* x, int incx, int uplo_len, int trans_len,
+                                   int diag_len);
+KIV_API void KIV_CALL F06SFF(const char* uplo, const char* trans,                /* _q44164@44 */
+                             const char* diag, int n, const kiv2_complex* a, int lda,
+                             kiv2_complex* x, int incx, int uplo_len, int trans_len,
+                             int diag_len);
+KIV_API void KIV_CALL F06SJF_ZTRSV(int entry, const char* uplo, const char* trans, /* _q68558@48 */
+                                   const char* diag, int n, const kiv2_complex* a, int lda,
+                                   kiv2_complex* x, int incx, int uplo_len, int trans_len,
+                                   int diag_len);
+KIV_API void KIV_CALL F06SJF(const char* uplo, const char* trans,                /* _q87857@44 */
+                             const char* diag, int n, const kiv2_complex* a, int lda,
+                             kiv2_complex* x, int incx, int uplo_len, int trans_len,
+                             int diag_len);
+KIV_API void KIV_CALL F06SMF_ZGERU(int entry, int m, int n, double alpha_re,     /* _q30031@52 */
+                                   double alpha_im, const kiv2_complex* x, int incx,
+                                   const kiv2_complex* y, int incy, kiv2_complex* a, int lda);
+KIV_API void KIV_CALL F06SMF(int m, int n, double alpha_re, double alpha_im,     /* _q40711@48 */
+                             const kiv2_complex* x, int incx, const kiv2_complex* y, int incy,
+                             kiv2_complex* a, int lda);
+KIV_API void KIV_CALL F06SNF_ZGERC(int entry, int m, int n, double alpha_re,     /* _q44382@52 */
+                                   double alpha_im, const kiv2_complex* x, int incx,
+                                   const kiv2_complex* y, int incy, kiv2_complex* a, int lda);
+KIV_API void KIV_CALL F06SNF(int m, int n, double alpha_re, double alpha_im,     /* _q28005@48 */
+                             const kiv2_complex* x, int incx, const kiv2_complex* y, int incy,
+                             kiv2_complex* a, int lda);
+
+/* Level 3. */
+KIV_API void KIV_CALL F06YAF_DGEMM(int entry, const char* transa,                /* _q47424@72 */
+                                   const char* transb, int m, int n, int k, double alpha,
+                                   const double* a, int lda, const double* b, int ldb,
+                                   double beta, double* c, int ldc, int transa_len,
+                                   int transb_len);
+KIV_API void KIV_CALL F06YAF(const char* transa, const char* transb, int m,      /* _q17700@68 */
+                             int n, int k, double alpha, const double* a, int lda,
+                             const double* b, int ldb, double beta, double* c, int ldc,
+                             int transa_len, int transb_len);
+KIV_API void KIV_CALL F06YJF_DTRSM(int entry, const char* side, const char* uplo, /* _q81191@68 */
+                                   const char* transa, const char* diag, int m, int n,
+                                   double alpha, const double* a, int lda, double* b, int ldb,
+                                   int side_len, int uplo_len, int transa_len, int diag_len);
+KIV_API void KIV_CALL F06YJF(const char* side, const char* uplo,                 /* _q87710@64 */
+                             const char* transa, const char* diag, int m, int n,
+                             double alpha, const double* a, int lda, double* b, int ldb,
+                             int side_len, int uplo_len, int transa_len, int diag_len);
+KIV_API void KIV_CALL F06ZAF_ZGEMM(int entry, const char* transa,                /* _q86425@88 */
+                                   const char* transb, int m, int n, int k, double alpha_re,
+                                   double alpha_im, const kiv2_complex* a, int lda,
+                                   const kiv2_complex* b, int ldb, double beta_re,
+                                   double beta_im, kiv2_complex* c, int ldc, int transa_len,
+                                   int transb_len);
+KIV_API void KIV_CALL F06ZAF(const char* transa, const char* transb, int m,      /* _q49300@84 */
+                             int n, int k, double alpha_re, double alpha_im,
+                             const kiv2_complex* a, int lda, const kiv2_complex* b, int ldb,
+                             double beta_re, double beta_im, kiv2_complex* c, int ldc,
+                             int transa_len, int transb_len);
+KIV_API void KIV_CALL F06ZJF_ZTRSM(int entry, const char* side, const char* uplo, /* _q45618@76 */
+                                   const char* transa, const char* diag, int m, int n,
+                                   double alpha_re, double alpha_im, const kiv2_complex* a,
+                                   int lda, kiv2_complex* b, int ldb, int side_len,
+                                   int uplo_len, int transa_len, int diag_len);
+KIV_API void KIV_CALL F06ZJF(const char* side, const char* uplo,                 /* _q68419@72 */
+                             const char* transa, const char* diag, int m, int n,
+                             double alpha_re, double alpha_im, const kiv2_complex* a, int lda,
+                             kiv2_complex* b, int ldb, int side_len, int uplo_len,
+                             int transa_len, int diag_len);
+KIV_API void KIV_CALL F06ZPF_ZHERK(int entry, const char* uplo, const char* trans, /* _q58284@60 */
+                                   int n, int k, double alpha, const kiv2_complex* a, int lda,
+                                   double beta, kiv2_complex* c, int ldc, int uplo_len,
+                                   int trans_len);
+KIV_API void KIV_CALL F06ZPF(const char* uplo, const char* trans, int n, int k,  /* _q79440@56 */
+                             double alpha, const kiv2_complex* a, int lda, double beta,
+                             kiv2_complex* c, int ldc, int uplo_len, int trans_len);
 
 /* ===================================================================== */
 /* Roots                                                                  */
