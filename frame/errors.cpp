@@ -23,11 +23,11 @@ constexpr char kSoftFailure[] = " ** KIV soft failure - control returned";
 
 // The first printf conversion in TEXT at or after FROM: its position and
 // length, or npos.  "%%" is not a conversion.
-struct Spec {
+struct Conversion {
   std::size_t pos = std::string_view::npos;
   std::size_t len = 0;
 };
-Spec next_spec(std::string_view text, std::size_t from) {
+Conversion next_conversion(std::string_view text, std::size_t from) {
   for (std::size_t i = text.find('%', from); i != std::string_view::npos;
        i = text.find('%', i)) {
     std::size_t j = i + 1;
@@ -59,9 +59,9 @@ class Buffer {
     len_ += n;
     out_[len_] = '\0';
   }
-  void value(const Value& v, std::string_view spec) {
+  void value(const Value& v, std::string_view conversion) {
     if (len_ + 1 >= cap_) return;
-    const int n = v.format(out_ + len_, cap_ - len_, spec);
+    const int n = v.format(out_ + len_, cap_ - len_, conversion);
     len_ = std::min(len_ + static_cast<std::size_t>(std::max(n, 0)), cap_ - 1);
   }
 
@@ -123,12 +123,12 @@ int error_exit(int a, int b, std::string_view srname, const std::string_view* va
 
 void newline() { std::putchar('\n'); }
 
-int Value::format(char* out, std::size_t cap, std::string_view spec) const {
+int Value::format(char* out, std::size_t cap, std::string_view conversion) const {
   char fmt[16];
-  if (spec.size() >= sizeof fmt || spec.empty() || cap == 0) return 0;
-  std::memcpy(fmt, spec.data(), spec.size());
-  fmt[spec.size()] = '\0';
-  const char conv = spec.back();
+  if (conversion.size() >= sizeof fmt || conversion.empty() || cap == 0) return 0;
+  std::memcpy(fmt, conversion.data(), conversion.size());
+  fmt[conversion.size()] = '\0';
+  const char conv = conversion.back();
   int n = 0;
   if (conv == 's') {
     n = std::snprintf(out, cap, fmt, kind_ == Kind::text && s_ ? s_ : "");
@@ -136,7 +136,7 @@ int Value::format(char* out, std::size_t cap, std::string_view spec) const {
     n = std::snprintf(out, cap, fmt, kind_ == Kind::real ? d_ : static_cast<double>(i_));
   } else {
     // Integer conversions always print a long, whatever length the text says.
-    std::string f(fmt, spec.size() - 1);
+    std::string f(fmt, conversion.size() - 1);
     f.erase(f.find_last_not_of("lh") + 1);
     f += "l";
     f += conv;
@@ -166,8 +166,8 @@ void Reporter::compose(int ierr, Message m, const Value* values, std::size_t cou
     const std::string_view part = text.substr(start, end - start);
     Buffer line(lines_[nlines_++], kLineLen);
     std::size_t at = 0;
-    for (Spec s = next_spec(part, 0); s.pos != std::string_view::npos;
-         s = next_spec(part, at)) {
+    for (Conversion s = next_conversion(part, 0); s.pos != std::string_view::npos;
+         s = next_conversion(part, at)) {
       line.text(part.substr(at, s.pos - at));
       const Value v = next_value < count ? values[next_value] : Value(0);
       ++next_value;
@@ -188,12 +188,12 @@ void Reporter::compose(int ierr, Message m, const Value* values, std::size_t cou
     rec.value(Value(m.label), " %5ld");
     rec.value(Value(static_cast<long>(next_value)), " %5ld");
     std::size_t i = 0;
-    for (Spec s = next_spec(text, 0); s.pos != std::string_view::npos;
-         s = next_spec(text, s.pos + s.len), ++i) {
-      char spec[16] = " ";
-      const std::size_t n = std::min(s.len, sizeof spec - 2);
-      std::memcpy(spec + 1, text.data() + s.pos, n);
-      rec.value(i < count ? values[i] : Value(0), std::string_view(spec, n + 1));
+    for (Conversion s = next_conversion(text, 0); s.pos != std::string_view::npos;
+         s = next_conversion(text, s.pos + s.len), ++i) {
+      char conversion[16] = " ";
+      const std::size_t n = std::min(s.len, sizeof conversion - 2);
+      std::memcpy(conversion + 1, text.data() + s.pos, n);
+      rec.value(i < count ? values[i] : Value(0), std::string_view(conversion, n + 1));
     }
   }
   newline();

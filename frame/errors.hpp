@@ -44,9 +44,9 @@ class Value {
   constexpr Value(double v) : kind_(Kind::real), d_(v) {}
   constexpr Value(const char* s) : kind_(Kind::text), s_(s) {}
 
-  // Formats the value with one printf conversion SPEC ("%16ld", "%12.4e",
+  // Formats the value with one printf conversion CONVERSION ("%16ld", "%12.4e",
   // "%6s") into OUT (CAP bytes); returns the characters written.
-  int format(char* out, std::size_t cap, std::string_view spec) const;
+  int format(char* out, std::size_t cap, std::string_view conversion) const;
 
  private:
   enum class Kind { integer, real, text };
