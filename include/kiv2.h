@@ -273,7 +273,6 @@ KIV_API void KIV_CALL F06ZPF(const char* uplo, const char* trans, int n, int k, 
 /* ===================================================================== */
 /* Sparse linear systems: coordinate storage and products                 */
 /* ===================================================================== */
-
 /* ===================================================================== */
 /* Sparse linear systems: reverse-communication solvers and kernels       */
 /* ===================================================================== */
@@ -281,6 +280,43 @@ KIV_API void KIV_CALL F06ZPF(const char* uplo, const char* trans, int n, int k, 
 /* ===================================================================== */
 /* Sorting and ranking                                                    */
 /* ===================================================================== */
+/* Sections M1..M2 (1 <= M1 <= M2) of 1-based vectors; ORDER 'A' ascending
+ * or 'D' descending.  IFAIL errors: 1 bad section (every routine), 2 bad
+ * ORDER (M01CAF, M01DAF), 2 a rank or permutation entry outside M1..M2,
+ * 3 a repeated entry (the others).  Rank and permutation vectors come back
+ * as they went in, also after a failure. */
+
+/* Sorts RV(M1..M2) in place (quicksort; equal values in no defined order). */
+KIV_API int KIV_CALL M01CAF(double* rv, int m1, int m2, const char* order, char* record,
+                            int* ifail, int order_len, int record_len);
+/* Stable ranks of RV(M1..M2) into IRANK(M1..M2): ties keep input order in
+ * both directions. */
+KIV_API int KIV_CALL M01DAF_HOST(const double* rv, const int* m1, const int* m2,  /* _q87198@28 */
+                                 const char* order, int* irank, int* ifail, int order_len);
+KIV_API int KIV_CALL M01DAF(const double* rv, int m1, int m2, const char* order, int* irank,
+                            char* record, int* ifail, int order_len, int record_len);
+/* Moves element i of the section to position IRANK(i).  After error 3 the
+ * section holds its elements in some order. */
+KIV_API int KIV_CALL M01EAF_HOST(double* rv, const int* m1, const int* m2,        /* _q80753@20 */
+                                 int* irank, int* ifail);
+KIV_API int KIV_CALL M01EAF(double* rv, int m1, int m2, int* irank, char* record, int* ifail,
+                            int record_len);
+KIV_API int KIV_CALL M01EBF(int* iv, int m1, int m2, int* irank, char* record, int* ifail,
+                            int record_len);
+KIV_API int KIV_CALL M01EDF_HOST(kiv2_complex* cv, const int* m1, const int* m2,  /* _q83773@20 */
+                                 int* irank, int* ifail);
+KIV_API int KIV_CALL M01EDF(kiv2_complex* cv, int m1, int m2, int* irank, char* record,
+                            int* ifail, int record_len);
+/* Inverts the permutation IPERM(M1..M2) in place. */
+KIV_API int KIV_CALL M01ZAF_HOST(int* iperm, const int* m1, const int* m2,        /* _q45975@16 */
+                                 int* ifail);
+KIV_API int KIV_CALL M01ZAF(int* iperm, int m1, int m2, char* record, int* ifail,
+                            int record_len);
+/* Checks that IPERM(M1..M2) is a permutation of M1..M2 (its sign bits are
+ * borrowed during the call). */
+KIV_API int KIV_CALL M01ZBF(int* iperm, int m1, int m2, char* record, int* ifail,
+                            int record_len);
+
 
 /* ===================================================================== */
 /* Special functions                                                      */
