@@ -4,14 +4,16 @@
 #include <cstring>
 
 namespace kiv::dense {
-namespace {
 
-// The option's first letter in upper case, or 0 when there is none to read.
 char letter(Option o) {
   if (o.text == nullptr || o.len < 1) return 0;
   const char c = o.text[0];
   return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
 }
+
+void silent_error(const char (&)[14], int) {}
+
+namespace {
 
 bool passes(const Check& c, const Arg* args) {
   const Arg& a = args[c.pos - 1];
@@ -30,6 +32,8 @@ bool passes(const Check& c, const Arg* args) {
     }
     case Check::Kind::inc:
       return a.value != 0;
+    case Check::Kind::rule:
+      return c.rule(args);
   }
   return false;
 }

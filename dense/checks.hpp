@@ -10,8 +10,10 @@
 //
 //   check("F06PAF/DGEMV ", kGemv, Option{trans, trans_len}, m, n, alpha, a, lda, ...);
 //
-// The checks run in order of position, the first failure ending the process
-// through PARAMETER_ERROR with that position.
+// The checks run in order of position.  For the level-2 and level-3 kernels
+// the first failure ends the process through PARAMETER_ERROR with that
+// position; the factorisation and eigenvalue routines use silent_info() instead,
+// which hands -position to the silent reporter and returns it as INFO.
 #pragma once
 
 #include <array>
@@ -38,12 +40,17 @@ struct Option {
 // anything else (arrays, scalars), which no check reads.
 struct Arg {
   Arg(int v) : value(v) {}
+  Arg(double v) : real(v) {}
   Arg(Option o) : option(o) {}
   template <class T>
   Arg(const T&) {}
   int value = 0;
+  double real = 0.0;
   Option option{nullptr, 0};
 };
+
+// The option's first letter in upper case, or 0 when there is none to read.
+char letter(Option o);
 
 // The number of rows of a stored matrix: argument ROWS, or, when OPTION is
 // set, argument ROWS if that option's letter is LETTER and ELSE_ROWS if not.
@@ -58,12 +65,16 @@ constexpr Rows rows_if(int option, char letter, int pos, int else_pos) {
   return {pos, option, letter, else_pos};
 }
 
+// A rule of its own over the whole argument list (A[0] is position 1).
+using Rule = bool (*)(const Arg* a);
+
 struct Check {
-  enum class Kind : unsigned char { option, dim, ld, inc };
+  enum class Kind : unsigned char { option, dim, ld, inc, rule };
   Kind kind;
   int pos;
   const char* letters = nullptr;  // option
   Rows of{0};                     // ld
+  Rule rule = nullptr;            // rule
 };
 
 constexpr Check option(int pos, const char* letters) {
@@ -72,6 +83,7 @@ constexpr Check option(int pos, const char* letters) {
 constexpr Check dim(int pos) { return {Check::Kind::dim, pos}; }
 constexpr Check ld(int pos, Rows of) { return {Check::Kind::ld, pos, nullptr, of}; }
 constexpr Check inc(int pos) { return {Check::Kind::inc, pos}; }
+constexpr Check rule(int pos, Rule r) { return {Check::Kind::rule, pos, nullptr, {0}, r}; }
 
 template <std::size_t N>
 struct Checks {
@@ -93,6 +105,19 @@ void check(const char (&name)[14], const Checks<N>& checks, const A&... args) {
   const Arg a[] = {Arg(args)...};
   if (const int pos = first_failure(checks.list.data(), N, a, sizeof...(A)))
     PARAMETER_ERROR(name, pos, 13);
+}
+
+// The reporter of the factorisation and eigenvalue routines: it is handed
+// the diagnostic name and the negative INFO, and writes nothing.
+void silent_error(const char (&name)[14], int info);
+
+// INFO of a routine whose illegal arguments are silent: 0, or -position.
+template <std::size_t N, class... A>
+int silent_info(const char (&name)[14], const Checks<N>& checks, const A&... args) {
+  const Arg a[] = {Arg(args)...};
+  const int pos = first_failure(checks.list.data(), N, a, sizeof...(A));
+  if (pos != 0) silent_error(name, -pos);
+  return -pos;
 }
 
 }  // namespace kiv::dense

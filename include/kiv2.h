@@ -258,6 +258,38 @@ KIV_API void KIV_CALL F06ZPF(const char* uplo, const char* trans, int n, int k, 
                              double alpha, const kiv2_complex* a, int lda, double beta,
                              kiv2_complex* c, int ldc, int uplo_len, int trans_len);
 
+/* LU and Cholesky factorisations (LAPACK's meanings; illegal arguments set
+ * INFO = -position silently).  Block sizes come from the tuning store. */
+KIV_API void KIV_CALL F07ADF_DGETRF(int entry, int m, int n, double* a, int lda,  /* _q91085@28 */
+                                    int* ipiv, int* info);
+KIV_API void KIV_CALL F07ADF(int m, int n, double* a, int lda, int* ipiv,        /* _q96872@24 */
+                             int* info);
+KIV_API void KIV_CALL F07ARF_ZGETRF(int entry, int m, int n, kiv2_complex* a,    /* _q33249@28 */
+                                    int lda, int* ipiv, int* info);
+KIV_API void KIV_CALL F07ARF(int m, int n, kiv2_complex* a, int lda, int* ipiv,  /* _q81169@24 */
+                             int* info);
+KIV_API void KIV_CALL F07FRF_ZPOTRF(int entry, const char* uplo, int n,          /* _q11772@28 */
+                                    kiv2_complex* a, int lda, int* info, int uplo_len);
+KIV_API void KIV_CALL F07FRF(const char* uplo, int n, kiv2_complex* a, int lda,  /* _q23606@24 */
+                             int* info, int uplo_len);
+/* Unblocked Cholesky. */
+KIV_API void KIV_CALL F07FRZ(const char* uplo, int n, kiv2_complex* a, int lda,  /* _q87871@24 */
+                             int* info, int uplo_len);
+/* LU with the pivots stored as doubles: PIV(i) = the row interchanged with
+ * row i. */
+KIV_API void KIV_CALL F07ADG(int m, int n, double* a, int lda, double* piv,      /* _q47409@24 */
+                             int* info);
+/* The tuning store: RWFLAG = 0 reads parameter ISPEC (1 to 8; parameter 1 is
+ * the block size) of the routine NAME ("F07ADF", "F08PEF", ...) into *IVAL,
+ * any other RWFLAG sets it from *IVAL.  *IVAL = -1 for ISPEC outside 1 to 8,
+ * -2 for a name without a slot.  Values set persist for the process. */
+KIV_API void KIV_CALL TUNING_STORE(int ispec, const char* name, int* ival,       /* _q23883@20 */
+                                   int rwflag, int name_len);
+/* X = inv(A) (A overwritten by its LU factors), every argument by address.
+ * IFAIL: 1 singular, 2 N < 0, IA or IX < max(1,N); no message lines. */
+KIV_API int KIV_CALL F01AAZ_BYREF(double* a, const int* ia, const int* n,        /* _q36053@28 */
+                                  double* x, const int* ix, double* piv, int* ifail);
+
 /* ===================================================================== */
 /* Roots                                                                  */
 /* ===================================================================== */
