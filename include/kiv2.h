@@ -305,6 +305,45 @@ KIV_API int KIV_CALL F01AAZ_BYREF(double* a, const int* ia, const int* n,       
 /* ===================================================================== */
 /* Sparse linear systems: coordinate storage and products                 */
 /* ===================================================================== */
+/* Coordinate storage (CS): A, IROW, ICOL hold NNZ entries of a square
+ * matrix of order N.  Symmetric coordinate storage (SCS) holds the lower
+ * triangle (ICOL(k) <= IROW(k)) of a symmetric or Hermitian matrix.  Valid
+ * storage is sorted by row, then column, without repeated locations. */
+
+/* Sort entries into valid CS (F11ZAF, F11ZNF) or SCS (F11ZBF, F11ZPF) form.
+ * DUP: 'R' keep the first of entries at one location, 'S' sum them, 'F'
+ * fail (not F11ZBF).  ZERO: 'R' remove zero values, 'K' keep, 'F' fail (not
+ * F11ZBF).  ISTR(1..N+1) receives the row starts, IWORK(1..N) the row
+ * counts.  IFAIL errors: 1 N < 1, NNZ < 0 or a bad option; 2 an index out
+ * of range (nothing changed); 3 a duplicate with DUP = 'F' (entries sorted,
+ * NNZ unchanged); 4 a zero with ZERO = 'F' (entries sorted and merged, NNZ
+ * their number); ISTR unset after 3 and 4. */
+KIV_API int KIV_CALL F11ZAF_HOST(const int* n, int* nnz, double* a, int* irow,      /* _q68381@48 */
+                                 int* icol, const char* dup, const char* zero, int* istr,
+                                 int* iwork, int* ifail, int dup_len, int zero_len);
+KIV_API int KIV_CALL F11ZAF(int n, int* nnz, double* a, int* irow, int* icol,        /* _q38098@56 */
+                            const char* dup, const char* zero, int* istr, int* iwork,
+                            char* record, int* ifail, int dup_len, int zero_len,
+                            int record_len);
+KIV_API int KIV_CALL F11ZBF(int n, int* nnz, double* a, int* irow, int* icol,        /* _q56966@56 */
+                            const char* dup, const char* zero, int* istr, int* iwork,
+                            char* record, int* ifail, int dup_len, int zero_len,
+                            int record_len);
+KIV_API int KIV_CALL F11ZNF_HOST(const int* n, int* nnz, kiv2_complex* a, int* irow, /* _q79557@48 */
+                                 int* icol, const char* dup, const char* zero, int* istr,
+                                 int* iwork, int* ifail, int dup_len, int zero_len);
+KIV_API int KIV_CALL F11ZNF(int n, int* nnz, kiv2_complex* a, int* irow, int* icol,  /* _q70778@56 */
+                            const char* dup, const char* zero, int* istr, int* iwork,
+                            char* record, int* ifail, int dup_len, int zero_len,
+                            int record_len);
+KIV_API int KIV_CALL F11ZPF_HOST(const int* n, int* nnz, kiv2_complex* a, int* irow, /* _q84157@48 */
+                                 int* icol, const char* dup, const char* zero, int* istr,
+                                 int* iwork, int* ifail, int dup_len, int zero_len);
+KIV_API int KIV_CALL F11ZPF(int n, int* nnz, kiv2_complex* a, int* irow, int* icol,  /* _q16903@56 */
+                            const char* dup, const char* zero, int* istr, int* iwork,
+                            char* record, int* ifail, int dup_len, int zero_len,
+                            int record_len);
+
 /* ===================================================================== */
 /* Sparse linear systems: reverse-communication solvers and kernels       */
 /* ===================================================================== */

@@ -107,4 +107,57 @@ Walk rearrange(int* irank, int m1, int m2, T*... v) {
   return {};
 }
 
+// Moves element i of each array V (1-based, positions 1..N) to position
+// P(i), for a P known to be a permutation of 1..N; P comes back unchanged.
+// The cycles are cut at up to kWalkers start points and the pieces walked
+// in lockstep, so that the random accesses of the walkers overlap instead
+// of waiting for each other.
+template <class... T>
+void permute(int* p, int n, T*... v) {
+  constexpr int kWalkers = 16;
+  for (int i = 0; i < n; ++i)
+    if (p[i] != i + 1) p[i] = -p[i];
+  struct Walker {
+    int to;  // 0-based destination of the element in hand
+    std::tuple<T...> carry;
+  };
+  Walker w[kWalkers];
+  int active = 0, scan = 0;
+  // Picks up the element at the next position still marked; its entry
+  // becomes positive, which is where the walker ending there stops.
+  auto start = [&](Walker& x) {
+    while (scan < n && p[scan] >= 0) ++scan;
+    if (scan == n) return false;
+    p[scan] = -p[scan];
+    x.to = p[scan] - 1;
+    x.carry = std::tuple<T...>{v[scan]...};
+    ++scan;
+    return true;
+  };
+  while (active < kWalkers && start(w[active])) ++active;
+  while (active > 0) {
+    for (int k = 0; k < active;) {
+      Walker& x = w[k];
+      const int at = x.to, next = p[at];
+      if (next < 0) {
+        p[at] = -next;
+        x.to = -next - 1;
+        [&]<std::size_t... I>(std::index_sequence<I...>) {
+          (std::swap(std::get<I>(x.carry), v[at]), ...);
+        }(std::index_sequence_for<T...>{});
+        __builtin_prefetch(&p[x.to]);
+        (__builtin_prefetch(&v[x.to]), ...);
+        ++k;
+      } else {
+        // A start point: its element is already in another hand.
+        [&]<std::size_t... I>(std::index_sequence<I...>) {
+          ((v[at] = std::get<I>(x.carry)), ...);
+        }(std::index_sequence_for<T...>{});
+        if (!start(x)) x = w[--active];
+        else ++k;
+      }
+    }
+  }
+}
+
 }  // namespace kiv::sorting

@@ -13,6 +13,7 @@
 
 #include "kiv2.h"
 #include "report.hpp"
+#include "sorting/sorting.hpp"
 
 namespace {
 
@@ -375,6 +376,38 @@ TEST(Permutation, InverseTwiceIsIdentityAndCheckAcceptsPermutations) {
     EXPECT_EQ(ifail, 0);
     M01ZAF(q.data(), 2, n + 1, record, &ifail, KIV2_RECORD_LEN);
     EXPECT_EQ(q, p);
+  }
+}
+
+// The lockstep walk of the sparse sorting routines, on permutations with
+// few, many and very long cycles.
+TEST(Permutation, LockstepWalkMovesEveryElementToItsRank) {
+  std::mt19937 gen(23);
+  for (int n : {1, 2, 17, 40, 5000}) {
+    std::vector<std::vector<int>> perms;
+    std::vector<int> p(n);
+    std::iota(p.begin(), p.end(), 1);
+    perms.push_back(p);                                   // identity
+    for (int i = 0; i + 1 < n; i += 2) std::swap(p[i], p[i + 1]);
+    perms.push_back(p);                                   // 2-cycles
+    for (int i = 0; i < n; ++i) p[i] = (i + 1) % n + 1;
+    perms.push_back(p);                                   // one cycle
+    std::shuffle(p.begin(), p.end(), gen);
+    perms.push_back(p);                                   // random
+    for (const std::vector<int>& rank : perms) {
+      std::vector<int> r = rank, iv(n);
+      std::vector<double> rv(n);
+      for (int i = 0; i < n; ++i) {
+        iv[i] = i;
+        rv[i] = i + 0.5;
+      }
+      kiv::sorting::permute(r.data(), n, rv.data(), iv.data());
+      EXPECT_EQ(r, rank);
+      for (int i = 0; i < n; ++i) {
+        EXPECT_EQ(iv[rank[i] - 1], i);
+        EXPECT_EQ(rv[rank[i] - 1], i + 0.5);
+      }
+    }
   }
 }
 
