@@ -344,6 +344,44 @@ KIV_API int KIV_CALL F11ZPF(int n, int* nnz, kiv2_complex* a, int* irow, int* ic
                             char* record, int* ifail, int dup_len, int zero_len,
                             int record_len);
 
+/* Y = A X.  F11XAF, F11XNF: CS, TRANS 'N' (A X) or 'T' (A^T X, for F11XNF
+ * the conjugate transpose A^H X).  F11XEF, F11XSF: SCS, A symmetric resp.
+ * Hermitian.  CHECK 'C' validates the storage first, 'N' trusts its order
+ * (indices are still kept within 1..N).  IFAIL errors: 1 bad CHECK or
+ * TRANS; 2 N < 1, NNZ < 1 or NNZ too large; 3 an index out of range, an
+ * entry out of order or a repeated location.  Y is not computed on error. */
+KIV_API int KIV_CALL F11XAF_HOST(const char* trans, const int* n, const int* nnz,    /* _q19673@48 */
+                                 const double* a, const int* irow, const int* icol,
+                                 const char* check, const double* x, double* y, int* ifail,
+                                 int trans_len, int check_len);
+KIV_API int KIV_CALL F11XAF(const char* trans, int n, int nnz, const double* a,      /* _q36382@56 */
+                            const int* irow, const int* icol, const char* check,
+                            const double* x, double* y, char* record, int* ifail,
+                            int trans_len, int check_len, int record_len);
+KIV_API int KIV_CALL F11XEF_HOST(const int* n, const int* nnz, const double* a,     /* _q52022@40 */
+                                 const int* irow, const int* icol, const char* check,
+                                 const double* x, double* y, int* ifail, int check_len);
+KIV_API int KIV_CALL F11XEF(int n, int nnz, const double* a, const int* irow,        /* _q65037@48 */
+                            const int* icol, const char* check, const double* x, double* y,
+                            char* record, int* ifail, int check_len, int record_len);
+KIV_API int KIV_CALL F11XNF_HOST(const char* trans, const int* n, const int* nnz,    /* _q19507@48 */
+                                 const kiv2_complex* a, const int* irow, const int* icol,
+                                 const char* check, const kiv2_complex* x, kiv2_complex* y,
+                                 int* ifail, int trans_len, int check_len);
+KIV_API int KIV_CALL F11XNF(const char* trans, int n, int nnz, const kiv2_complex* a, /* _q74286@56 */
+                            const int* irow, const int* icol, const char* check,
+                            const kiv2_complex* x, kiv2_complex* y, char* record, int* ifail,
+                            int trans_len, int check_len, int record_len);
+KIV_API int KIV_CALL F11XSF_HOST(const int* n, const int* nnz, const kiv2_complex* a, /* _q30820@40 */
+                                 const int* irow, const int* icol, const char* check,
+                                 const kiv2_complex* x, kiv2_complex* y, int* ifail,
+                                 int check_len);
+KIV_API int KIV_CALL F11XSF(int n, int nnz, const kiv2_complex* a, const int* irow,  /* _q19079@48 */
+                            const int* icol, const char* check, const kiv2_complex* x,
+                            kiv2_complex* y, char* record, int* ifail, int check_len,
+                            int record_len);
+
+
 /* ===================================================================== */
 /* Sparse linear systems: reverse-communication solvers and kernels       */
 /* ===================================================================== */
