@@ -5,15 +5,6 @@
 
 namespace {
 
-using kiv::sorting::kM1Large;
-using kiv::sorting::kM1Small;
-using kiv::sorting::kM2Small;
-
-constexpr kiv::Messages kMessages{
-    kM2Small, kM1Small, kM1Large,
-    " ** On entry, ORDER has an illegal value: ORDER = '%1s'.",
-};
-
 constexpr int kEnd = -1;      // end of a list
 constexpr int kInsertSpan = 10;  // a run accepts inner insertions this long
 
@@ -118,21 +109,16 @@ extern "C" {
 int KIV_CALL M01DAF(const double* rv, int m1, int m2, const char* order, int* irank,
                     char* record, int* ifail, int order_len, int record_len) {
   kiv::Reporter rep("M01DAF", record, record_len);
-  if (kiv::sorting::section_ok(rep, kMessages, m1, m2)) {
-    const char o = kiv::sorting::option_letter(order, order_len);
-    if (o != 'A' && o != 'D') {
-      rep.fail(2, kMessages[3], kiv::sorting::Letter(order, order_len).text);
-    } else {
-      int* next = irank + (m1 - 1);
-      const Lists lists(rv + (m1 - 1), next);
-      int p = lists.sort(m2 - m1 + 1);
-      if (o == 'D') p = lists.reverse_groups(p);
-      // Overwrite the links with ranks, reading each link before it goes.
-      for (int rank = m1; p != kEnd; ++rank) {
-        const int after = next[p];
-        next[p] = rank;
-        p = after;
-      }
+  if (const char o = kiv::sorting::ordered_section(rep, m1, m2, order, order_len); o != 0) {
+    int* next = irank + (m1 - 1);
+    const Lists lists(rv + (m1 - 1), next);
+    int p = lists.sort(m2 - m1 + 1);
+    if (o == 'D') p = lists.reverse_groups(p);
+    // Overwrite the links with ranks, reading each link before it goes.
+    for (int rank = m1; p != kEnd; ++rank) {
+      const int after = next[p];
+      next[p] = rank;
+      p = after;
     }
   }
   return rep.finish(ifail);

@@ -8,15 +8,6 @@
 
 namespace {
 
-using kiv::sorting::kM1Large;
-using kiv::sorting::kM1Small;
-using kiv::sorting::kM2Small;
-
-constexpr kiv::Messages kMessages{
-    kM2Small, kM1Small, kM1Large,
-    " ** On entry, ORDER has an illegal value: ORDER = '%1s'.",
-};
-
 constexpr int kShort = 16;  // shorter segments wait for the insertion sort
 
 // Three multiplicative generators (Schrage's splitting keeps every product
@@ -103,17 +94,13 @@ void quicksort(double* v, int n) {
 extern "C" int KIV_CALL M01CAF(double* rv, int m1, int m2, const char* order, char* record,
                                int* ifail, int order_len, int record_len) {
   kiv::Reporter rep("M01CAF", record, record_len);
-  if (kiv::sorting::section_ok(rep, kMessages, m1, m2)) {
-    const char o = kiv::sorting::option_letter(order, order_len);
-    if (o != 'A' && o != 'D') {
-      rep.fail(2, kMessages[3], kiv::sorting::Letter(order, order_len).text);
-    } else if (m1 < m2) {
-      double* v = rv + (m1 - 1);
-      const int n = m2 - m1 + 1;
-      quicksort(v, n);
-      if (o == 'D')
-        for (int k = 0; k < n / 2; ++k) std::swap(v[k], v[n - 1 - k]);
-    }
+  const char o = kiv::sorting::ordered_section(rep, m1, m2, order, order_len);
+  if (o != 0 && m1 < m2) {
+    double* v = rv + (m1 - 1);
+    const int n = m2 - m1 + 1;
+    quicksort(v, n);
+    if (o == 'D')
+      for (int k = 0; k < n / 2; ++k) std::swap(v[k], v[n - 1 - k]);
   }
   return rep.finish(ifail);
 }

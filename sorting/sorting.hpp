@@ -43,6 +43,22 @@ struct Letter {
   Letter(const char* s, int len) : text{s != nullptr && len > 0 ? *s : '\0', '\0'} {}
 };
 
+// The messages of the routines with an ORDER argument (M01CAF, M01DAF).
+inline constexpr Messages kOrderedMessages{
+    kM2Small, kM1Small, kM1Large,
+    " ** On entry, ORDER has an illegal value: ORDER = '%1s'.",
+};
+
+// The opening checks of those routines: the section, then ORDER (IERR 2).
+// Returns 'A' or 'D', or 0 after reporting a failure.
+inline char ordered_section(Reporter& rep, int m1, int m2, const char* order, int order_len) {
+  if (!section_ok(rep, kOrderedMessages, m1, m2)) return 0;
+  const char o = option_letter(order, order_len);
+  if (o == 'A' || o == 'D') return o;
+  rep.fail(2, kOrderedMessages[3], Letter(order, order_len).text);
+  return 0;
+}
+
 // Outcome of a permutation walk: IERR 0, 2 (INDEX holds an out-of-range
 // value) or 3 (VALUE is repeated).
 struct Walk {

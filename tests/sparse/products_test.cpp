@@ -10,21 +10,16 @@
 #include <vector>
 
 #include "../sorting/report.hpp"
+#include "coo.hpp"
 #include "kiv2.h"
 
 namespace {
 
+using kivtest::Coo;
 using kivtest::report;
 using Complex = std::complex<double>;
 constexpr double kRealPoison = -2139062144.0;
 
-template <class T>
-struct Matrix {
-  int n = 0;
-  std::vector<T> a;
-  std::vector<int> irow, icol;
-  int nnz() const { return static_cast<int>(a.size()); }
-};
 
 template <class T>
 T random_value(std::mt19937& gen) {
@@ -36,7 +31,7 @@ T random_value(std::mt19937& gen) {
 // A random sorted matrix without repeated locations; lower triangle only
 // when SYM.
 template <class T>
-Matrix<T> random_matrix(int n, int count, bool sym, unsigned seed) {
+Coo<T> random_matrix(int n, int count, bool sym, unsigned seed) {
   std::mt19937 gen(seed);
   std::uniform_int_distribution<int> index(1, n);
   std::set<std::pair<int, int>> locations;
@@ -45,7 +40,7 @@ Matrix<T> random_matrix(int n, int count, bool sym, unsigned seed) {
     if (sym && j > i) std::swap(i, j);
     locations.insert({i, j});
   }
-  Matrix<T> m{n, {}, {}, {}};
+  Coo<T> m{n, {}, {}, {}};
   for (auto [i, j] : locations) {
     m.irow.push_back(i);
     m.icol.push_back(j);
@@ -61,7 +56,7 @@ Complex conj(Complex a) { return std::conj(a); }
 // complex values), 'S' the symmetric (Hermitian) completion of a lower
 // triangle.
 template <class T>
-std::vector<T> dense(const Matrix<T>& m, char op) {
+std::vector<T> dense(const Coo<T>& m, char op) {
   const int n = m.n;
   std::vector<T> d(static_cast<std::size_t>(n) * n);
   for (int k = 0; k < m.nnz(); ++k) {
@@ -92,7 +87,7 @@ double error_in_eps(const std::vector<T>& d, const std::vector<T>& x, const std:
 }
 
 template <class T>
-int general(const Matrix<T>& m, const char* trans, const char* check, const std::vector<T>& x,
+int general(const Coo<T>& m, const char* trans, const char* check, const std::vector<T>& x,
             std::vector<T>& y) {
   char record[KIV2_RECORD_LEN + 1];
   int ifail = 1;
@@ -105,7 +100,7 @@ int general(const Matrix<T>& m, const char* trans, const char* check, const std:
 }
 
 template <class T>
-int symmetric(const Matrix<T>& m, const char* check, const std::vector<T>& x,
+int symmetric(const Coo<T>& m, const char* check, const std::vector<T>& x,
               std::vector<T>& y) {
   char record[KIV2_RECORD_LEN + 1];
   int ifail = 1;
@@ -120,8 +115,8 @@ int symmetric(const Matrix<T>& m, const char* check, const std::vector<T>& x,
 template <class T>
 void against_dense(unsigned seed) {
   for (int n : {1, 7, 60}) {
-    const Matrix<T> g = random_matrix<T>(n, 4 * n, false, seed + n);
-    const Matrix<T> s = random_matrix<T>(n, 4 * n, true, seed + 2 * n);
+    const Coo<T> g = random_matrix<T>(n, 4 * n, false, seed + n);
+    const Coo<T> s = random_matrix<T>(n, 4 * n, true, seed + 2 * n);
     std::mt19937 gen(seed);
     std::vector<T> x(n), y(n);
     for (T& v : x) v = random_value<T>(gen);
@@ -141,19 +136,19 @@ TEST(Products, RandomMatricesAgreeWithDenseProducts) {
 
 TEST(Products, TransposeConjugatesComplexValues) {
   // A single entry i at (1,2): A^H x for x = (1, 0) is (0, -i).
-  const Matrix<Complex> m{2, {{0, 1}}, {1}, {2}};
+  const Coo<Complex> m{2, {{0, 1}}, {1}, {2}};
   const std::vector<Complex> x{{1, 0}, {0, 0}};
   std::vector<Complex> y(2);
   EXPECT_EQ(general(m, "T", "C", x, y), 0);
   EXPECT_EQ(y, (std::vector<Complex>{{0, 0}, {0, -1}}));
   // Hermitian: the upper triangle is the conjugate of the lower one.
-  const Matrix<Complex> h{2, {{2, 0}, {0, 1}}, {1, 2}, {1, 1}};
+  const Coo<Complex> h{2, {{2, 0}, {0, 1}}, {1, 2}, {1, 1}};
   EXPECT_EQ(symmetric(h, "C", x, y), 0);
   EXPECT_EQ(y, (std::vector<Complex>{{2, 0}, {0, 1}}));
 }
 
 TEST(Products, SymmetricStorageAddsDiagonalOnceAndOffDiagonalTwice) {
-  const Matrix<double> m{2, {3.0, 5.0}, {2, 2}, {1, 2}};
+  const Coo<double> m{2, {3.0, 5.0}, {2, 2}, {1, 2}};
   const std::vector<double> x{1.0, 1.0};
   std::vector<double> y(2);
   EXPECT_EQ(symmetric(m, "C", x, y), 0);
@@ -162,8 +157,8 @@ TEST(Products, SymmetricStorageAddsDiagonalOnceAndOffDiagonalTwice) {
 
 TEST(Products, UncheckedStorageComputesAndTouchesOnlyY) {
   // Unsorted, with a repeated location: CHECK = 'N' multiplies as given.
-  const Matrix<double> m{3, {1.0, 2.0, 4.0, 8.0}, {3, 1, 3, 1}, {1, 2, 1, 3}};
-  const Matrix<double> copy = m;
+  const Coo<double> m{3, {1.0, 2.0, 4.0, 8.0}, {3, 1, 3, 1}, {1, 2, 1, 3}};
+  const Coo<double> copy = m;
   const std::vector<double> x{1.0, 10.0, 100.0}, xcopy = x;
   std::vector<double> y(3);
   EXPECT_EQ(general(m, "N", "N", x, y), 0);
@@ -176,7 +171,7 @@ TEST(Products, UncheckedStorageComputesAndTouchesOnlyY) {
   EXPECT_EQ(x, xcopy);
   // The order check would have refused it.
   EXPECT_EQ(general(m, "N", "C", x, y), 3);
-  const Matrix<double> one{1, {2.5}, {1}, {1}};
+  const Coo<double> one{1, {2.5}, {1}, {1}};
   std::vector<double> x1{2.0}, y1(1);
   EXPECT_EQ(general(one, "N", "N", x1, y1), 0);
   EXPECT_EQ(y1[0], 5.0);
@@ -185,7 +180,7 @@ TEST(Products, UncheckedStorageComputesAndTouchesOnlyY) {
 TEST(Products, UncheckedIndicesOutsideTheMatrixAreRefused) {
   const std::vector<double> x{1.0, 2.0};
   std::vector<double> y(2);
-  const Matrix<double> row{2, {1.0, 1.0}, {1, 3}, {1, 1}};
+  const Coo<double> row{2, {1.0, 1.0}, {1, 3}, {1, 1}};
   auto rep = report([&](char* rec, int* f) {
     return F11XAF("N", 2, 2, row.a.data(), row.irow.data(), row.icol.data(), "N", x.data(),
                   y.data(), rec, f, 1, 1, KIV2_RECORD_LEN);
@@ -195,7 +190,7 @@ TEST(Products, UncheckedIndicesOutsideTheMatrixAreRefused) {
             " ** On entry, IROW(I) .lt. 1 or IROW(I) .gt. N:\n"
             "    I =                2, IROW(I) =                3, N =                2.\n");
   EXPECT_EQ(y, (std::vector<double>{kRealPoison, kRealPoison}));
-  const Matrix<double> col{2, {1.0}, {2}, {0}};
+  const Coo<double> col{2, {1.0}, {2}, {0}};
   rep = report([&](char* rec, int* f) {
     return F11XEF(2, 1, col.a.data(), col.irow.data(), col.icol.data(), "N", x.data(),
                   y.data(), rec, f, 1, KIV2_RECORD_LEN);
@@ -210,7 +205,7 @@ TEST(Products, CheckFailuresMapToIfailAndExactMessages) {
   struct Case {
     bool sym;
     const char *trans, *check;
-    Matrix<double> m;
+    Coo<double> m;
     int nnz;
     int ifail;
     std::string lines;
@@ -262,7 +257,7 @@ TEST(Products, CheckFailuresMapToIfailAndExactMessages) {
 // ---------------------------------------------------------------- wrappers
 
 TEST(Products, WrappersResolveComputeAndPoisonOnFailure) {
-  const Matrix<Complex> m{2, {{1, 1}, {2, 0}}, {1, 2}, {1, 1}};
+  const Coo<Complex> m{2, {{1, 1}, {2, 0}}, {1, 2}, {1, 1}};
   const std::vector<Complex> x{{1, 0}, {0, 1}};
   std::vector<Complex> y(2);
   int n = 2, nnz = 2, ifail = 1;

@@ -10,22 +10,17 @@
 #include <vector>
 
 #include "../sorting/report.hpp"
+#include "coo.hpp"
 #include "kiv2.h"
 #include "sparse/storage.hpp"
 
 namespace {
 
+using kivtest::Coo;
 using kivtest::report;
 using Complex = std::complex<double>;
 constexpr int kPoison = static_cast<int>(0x80808080u);
 
-template <class T>
-struct Coo {
-  int n = 0;
-  std::vector<T> a;
-  std::vector<int> irow, icol;
-  int nnz() const { return static_cast<int>(a.size()); }
-};
 
 template <class T>
 using Body = int(KIV_CALL*)(int, int*, T*, int*, int*, const char*, const char*, int*, int*,
