@@ -297,6 +297,61 @@ KIV_API int KIV_CALL F01AAZ_BYREF(double* a, const int* ia, const int* n,       
 /* ===================================================================== */
 /* Fast Fourier transforms                                                */
 /* ===================================================================== */
+/* Forward transforms scale by 1/sqrt(N): z_k = sum_j x_j exp(-2 pi i jk/N)
+ * / sqrt(N); backward ones use +i.  Hermitian packed storage of a real
+ * sequence's transform: a_k in X(k+1) for k <= N/2, b_k in X(N-k+1).
+ * DIRECT: "F" forward, "B" backward.  WORK(1) holds on exit the number of
+ * work elements used. */
+
+/* Real X (N > 1, prime factors <= 19, at most 20 of them) to its transform
+ * in Hermitian packed form.  WORK: N doubles.  IFAIL: 1 a prime factor
+ * above 19, 2 more than 20 prime factors, 3 N <= 1. */
+KIV_API int KIV_CALL C06FAF_HOST(double* x, const int* n, double* work,    /* _q49041@16 */
+                                 int* ifail);
+KIV_API int KIV_CALL C06FAF(double* x, int n, double* work, char* record,  /* _q21745@24 */
+                            int* ifail, int record_len);
+/* Hermitian synthesis: packed X to the real x_j = sum_k z_k exp(-2 pi i jk/N)
+ * / sqrt(N).  As C06FAF otherwise; C06GBF then C06FBF inverts C06FAF. */
+KIV_API int KIV_CALL C06FBF_HOST(double* x, const int* n, double* work,    /* _q94063@16 */
+                                 int* ifail);
+KIV_API int KIV_CALL C06FBF(double* x, int n, double* work, char* record,  /* _q71337@24 */
+                            int* ifail, int record_len);
+/* Conjugates a Hermitian packed sequence.  IFAIL: 1 N < 1. */
+KIV_API int KIV_CALL C06GBF_HOST(double* x, const int* n, int* ifail);     /* _q48547@12 */
+KIV_API int KIV_CALL C06GBF(double* x, int n, char* record, int* ifail, int record_len);
+
+/* One complex sequence X(N), forward or backward.  WORK: 2N complex.
+ * IFAIL: 1 N < 1, 2 invalid DIRECT, 3 N with 31 or more factors. */
+KIV_API int KIV_CALL C06PCF_HOST(const char* direct, kiv2_complex* x,      /* _q44888@24 */
+                                 const int* n, kiv2_complex* work, int* ifail,
+                                 int direct_len);
+KIV_API int KIV_CALL C06PCF(const char* direct, kiv2_complex* x, int n,    /* _q29400@32 */
+                            kiv2_complex* work, char* record, int* ifail, int direct_len,
+                            int record_len);
+/* M real (DIRECT F) or conjugate-even (B) sequences stored by rows in
+ * X(M, N+2): element k of sequence s in X(s, k).  Conjugate-even form:
+ * a_k in column 2k, b_k in column 2k+1 (from 0).  WORK: 2N + (N+2)M
+ * doubles (3N when M = 1).  IFAIL: 1 M < 1, 2 N < 1, 3 invalid DIRECT. */
+KIV_API int KIV_CALL C06PPF_HOST(const char* direct, const int* m,         /* _q48967@28 */
+                                 const int* n, double* x, double* work, int* ifail,
+                                 int direct_len);
+KIV_API int KIV_CALL C06PPF(const char* direct, int m, int n, double* x,   /* _q20876@36 */
+                            double* work, char* record, int* ifail, int direct_len,
+                            int record_len);
+/* M complex sequences of length N stored by rows in X(M, N).  WORK:
+ * (M+1)N complex.  IFAIL: 1 M < 1, 2 N < 1, 3 invalid DIRECT, 4 N with 31
+ * or more factors. */
+KIV_API int KIV_CALL C06PRF_HOST(const char* direct, const int* m,         /* _q53176@28 */
+                                 const int* n, kiv2_complex* x, kiv2_complex* work,
+                                 int* ifail, int direct_len);
+KIV_API int KIV_CALL C06PRF(const char* direct, int m, int n, kiv2_complex* x,  /* _q22767@36 */
+                            kiv2_complex* work, char* record, int* ifail, int direct_len,
+                            int record_len);
+/* As C06PRF with the sequences stored by columns in X(N, M); the body is
+ * the export. */
+KIV_API int KIV_CALL C06PSF(const char* direct, int n, int m, kiv2_complex* x,  /* _q62811@36 */
+                            kiv2_complex* work, char* record, int* ifail, int direct_len,
+                            int record_len);
 
 /* ===================================================================== */
 /* Quadrature                                                             */

@@ -1,0 +1,240 @@
+// The self-sorting complex engine: Stockham passes between the data and a
+// scratch array, twiddles from a table built for the factor list.
+//
+// Pass with factor F, m the product of the earlier factors, L = N/(m F):
+//   B(i, j, q) = w^(q i) sum_p A(i, p, j) exp(-2 pi i pq/F)
+// with A(i, p, j) = A[i + L p + L F j] and B(i, j, q) = B[i + L j + L m q],
+// w^(q i) the table entry i of the pass's row q.
+#include <cmath>
+#include <utility>
+
+#include "dense/blas.hpp"
+#include "fft/dft.hpp"
+#include "fft/fft.hpp"
+
+namespace kiv::fft {
+namespace {
+
+inline C load(const double* a, long k) { return {a[2 * k], a[2 * k + 1]}; }
+inline void store(double* a, long k, C v) {
+  a[2 * k] = v.r;
+  a[2 * k + 1] = v.i;
+}
+
+// F known at compile time (2, 3, 4, 5 and the small odd primes).
+template <int F, bool Fwd>
+void pass(int L, int m, const double* a, double* b, const double* rows, const Roots& roots) {
+  const long lf = static_cast<long>(L) * F, lm = static_cast<long>(L) * m;
+  if (L == 1) {  // the last pass: no twiddles, j runs along the data
+    for (int j = 0; j < m; ++j) {
+      C x[F];
+      for (int p = 0; p < F; ++p) x[p] = load(a, p + F * j);
+      dft<F, Fwd>(x, roots);
+      for (int q = 0; q < F; ++q) store(b, j + m * q, x[q]);
+    }
+    return;
+  }
+  for (int j = 0; j < m; ++j) {
+    const double* aj = a + 2 * lf * j;
+    double* bj = b + 2 * L * j;
+    {  // i = 0: every twiddle is 1
+      C x[F];
+      for (int p = 0; p < F; ++p) x[p] = load(aj, L * p);
+      dft<F, Fwd>(x, roots);
+      for (int q = 0; q < F; ++q) store(bj, lm * q, x[q]);
+    }
+    for (int i = 1; i < L; ++i) {
+      C x[F];
+      for (int p = 0; p < F; ++p) x[p] = load(aj, i + L * p);
+      dft<F, Fwd>(x, roots);
+      store(bj, i, x[0]);
+      for (int q = 1; q < F; ++q)
+        store(bj, i + lm * q, twiddle<Fwd>(x[q], load(rows, (q - 1) * L + i)));
+    }
+  }
+}
+
+// Any F >= 7: the roots are the first entries of the table rows.
+template <bool Fwd>
+void general_pass(int f, int L, int m, const double* a, double* b, const double* rows) {
+  const long lf = static_cast<long>(L) * f, lm = static_cast<long>(L) * m;
+  auto root = [&](int r) {
+    return r == 0 ? C{1.0, 0.0} : load(rows, static_cast<long>(r - 1) * L);
+  };
+  const int h = f / 2;
+  for (int j = 0; j < m; ++j) {
+    const double* aj = a + 2 * lf * j;
+    double* bj = b + 2 * L * j;
+    for (int i = 0; i < L; ++i) {
+      const C x0 = load(aj, i);
+      C y0 = x0;
+      for (int p = 1; p < f; ++p) y0 = y0 + load(aj, i + L * p);
+      store(bj, i, y0);
+      for (int q = 1; q <= h; ++q) {
+        C s = x0, d = {0.0, 0.0};
+        int r = 0;
+        for (int p = 1; p <= h; ++p) {
+          r += q;
+          if (r >= f) r -= f;
+          const C u = load(aj, i + L * p), v = load(aj, i + L * (f - p));
+          const C w = root(r);  // (cos, -sin) of 2 pi r/f
+          s = s + w.r * (u + v);
+          d = d + (-w.i) * (u - v);
+        }
+        const C e = rot<Fwd>(d);
+        C y1 = s + e, y2 = s - e;
+        if (i > 0) {
+          y1 = twiddle<Fwd>(y1, load(rows, static_cast<long>(q - 1) * L + i));
+          y2 = twiddle<Fwd>(y2, load(rows, static_cast<long>(f - q - 1) * L + i));
+        }
+        store(bj, i + lm * q, y1);
+        store(bj, i + lm * (f - q), y2);
+      }
+    }
+  }
+}
+
+template <bool Fwd>
+void run_pass(int f, int L, int m, const double* a, double* b, const double* rows) {
+  switch (f) {
+    case 2:
+      return pass<2, Fwd>(L, m, a, b, rows, Roots());
+    case 3:
+      return pass<3, Fwd>(L, m, a, b, rows, Roots());
+    case 4:
+      return pass<4, Fwd>(L, m, a, b, rows, Roots());
+    case 5:
+      return pass<5, Fwd>(L, m, a, b, rows, Roots());
+    case 7:
+      return pass<7, Fwd>(L, m, a, b, rows, Roots(7));
+    case 11:
+      return pass<11, Fwd>(L, m, a, b, rows, Roots(11));
+    case 13:
+      return pass<13, Fwd>(L, m, a, b, rows, Roots(13));
+    default:
+      return general_pass<Fwd>(f, L, m, a, b, rows);
+  }
+}
+
+template <bool Fwd>
+void transform(int n, const int* factors, const double* table, double* x, double* y) {
+  if (n == 1) return;
+  double* a = x;
+  double* b = y;
+  long row = 0;
+  for (int k = 0, m = 1; factors[k] != 0; ++k) {
+    const int f = factors[k], L = n / (m * f);
+    run_pass<Fwd>(f, L, m, a, b, table + 2 * row);
+    row += static_cast<long>(f - 1) * L;
+    m *= f;
+    std::swap(a, b);
+  }
+  auto* z = reinterpret_cast<kiv2_complex*>(x);
+  if (a != x) ZCOPY(n, reinterpret_cast<const kiv2_complex*>(a), 1, z, 1);
+  ZDSCAL(n, 1.0 / std::sqrt(static_cast<double>(n)), z, 1);
+}
+
+}  // namespace
+
+int complex_factorise(int n, int* factors) {
+  int count = 0;
+  auto record = [&](int f) {
+    if (count == kComplexTooMany) return false;
+    factors[count++] = f;
+    return true;
+  };
+  int rest = n;
+  if (n == 1) record(1);
+  for (int d : {5, 4, 2, 3})
+    while (rest % d == 0 && rest > 1) {
+      if (!record(d)) return kComplexTooMany;
+      rest /= d;
+    }
+  for (int d = 7, step = 4; rest > 1; d += step, step = 6 - step) {
+    if (static_cast<long>(d) * d > rest) {
+      if (!record(rest)) return kComplexTooMany;
+      break;
+    }
+    while (rest % d == 0) {
+      if (!record(d)) return kComplexTooMany;
+      rest /= d;
+    }
+  }
+  factors[count] = 0;
+  return count;
+}
+
+C unit_root(long r, long n) {
+  // The angle 2 pi r/n as a quarter turn count and a part phi <= pi/4 of
+  // the next quarter, so that cos and sin see a small exact argument.
+  r %= n;
+  const long quad = 4 * r / n;
+  long rest = 4 * r - quad * n;  // the angle within the quarter: (pi/2) rest/n
+  const bool upper = 2 * rest > n;
+  if (upper) rest = n - rest;
+  const double phi = 0.5 * kPi * (static_cast<double>(rest) / n);
+  double c = std::cos(phi), s = std::sin(phi);
+  if (upper) std::swap(c, s);
+  switch (quad) {  // turn by quarters: (c, s) -> (-s, c)
+    case 1:
+      std::swap(c, s), c = -c;
+      break;
+    case 2:
+      c = -c, s = -s;
+      break;
+    case 3:
+      std::swap(c, s), s = -s;
+      break;
+    default:
+      break;
+  }
+  return {c, -s};
+}
+
+void twiddle_rows(int n, const int* factors, double* re, double* im, int stride) {
+  // Entry t of a row is the product of an exact root at t0, a multiple of
+  // kSpan, and one of kSpan exact roots for t - t0: at most an ulp or two
+  // from the exact value, for kSpan + L/kSpan sines and cosines per row.
+  constexpr int kSpan = 32;
+  long at = 0;
+  auto put = [&](C w) {
+    re[stride * at] = w.r;
+    im[stride * at] = w.i;
+    ++at;
+  };
+  for (int k = 0, m = 1; factors[k] != 0 && n > 1; m *= factors[k], ++k) {
+    const int f = factors[k], L = n / (m * f);
+    for (int q = 1; q < f; ++q) {
+      const long step = static_cast<long>(q) * m % n;  // the index advances by q m
+      if (L <= kSpan) {
+        for (int t = 0; t < L; ++t) put(unit_root(step * t, n));
+      } else {
+        C near[kSpan];
+        for (int d = 0; d < kSpan; ++d) near[d] = unit_root(step * d, n);
+        for (int t0 = 0; t0 < L; t0 += kSpan) {
+          const C base = unit_root(step * t0, n);
+          for (int d = 0; d < kSpan && t0 + d < L; ++d) put(d == 0 ? base : mul(base, near[d]));
+        }
+      }
+      if (f >= 7) {  // the row starts with the radix's own root
+        at -= L;
+        put(unit_root(q, f));
+        at += L - 1;
+      }
+    }
+  }
+}
+
+void complex_table(int n, const int* factors, double* table) {
+  twiddle_rows(n, factors, table, table + 1, 2);
+}
+
+void complex_transform(bool forward, int n, const int* factors, const double* table, double* x,
+                       double* y) {
+  if (forward)
+    transform<true>(n, factors, table, x, y);
+  else
+    transform<false>(n, factors, table, x, y);
+}
+
+}  // namespace kiv::fft
