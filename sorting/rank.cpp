@@ -1,5 +1,7 @@
 // M01DAF: stable ranking of a section of reals, with no storage beyond the
 // rank vector: a list merge sort whose links live in IRANK.
+#include <utility>
+
 #include "frame/wrappers.hpp"
 #include "sorting/sorting.hpp"
 
@@ -16,26 +18,43 @@ class Lists {
 
   // Merges list A (earlier elements) with list B (later ones): an element
   // of B goes first only when strictly smaller, so ties keep input order.
-  int merge(int a, int b) const {
+  // The value and the successor of each head are loaded together as soon
+  // as it becomes the head, so that a step waits for one memory access,
+  // not for two in a row.  With RANK the merged list is not linked: each
+  // element's link is overwritten with its rank, FIRST and upwards, as it
+  // is taken (its successor is already in hand).
+  template <bool Rank = false>
+  int merge(int a, int b, int first = 0) const {
     int head = kEnd;
     int* tail = &head;
-    while (a != kEnd && b != kEnd) {
-      if (v_[b] < v_[a]) {
-        *tail = b;
-        tail = &next_[b];
-        b = next_[b];
+    auto take = [&](int x) {
+      if constexpr (Rank) next_[x] = first++;
+      else *tail = x, tail = &next_[x];
+    };
+    double va = v_[a], vb = v_[b];
+    int na = next_[a], nb = next_[b];
+    for (;;) {
+      if (vb < va) {
+        take(b);
+        if ((b = nb) == kEnd) break;
+        vb = v_[b];
+        nb = next_[b];
       } else {
-        *tail = a;
-        tail = &next_[a];
-        a = next_[a];
+        take(a);
+        if ((a = na) == kEnd) break;
+        va = v_[a];
+        na = next_[a];
       }
     }
-    *tail = a != kEnd ? a : b;
+    const int rest = a != kEnd ? a : b;
+    if constexpr (Rank) rank(rest, first);
+    else *tail = rest;
     return head;
   }
 
-  // Sorts elements 0..n-1 into one ascending list; returns its head.
-  int sort(int n) const {
+  // The two lists whose merge is the ascending order of elements 0..n-1
+  // (the second kEnd when one list holds them all).
+  std::pair<int, int> sort(int n) const {
     // Runs are merged as they close, like a binary counter: slot k holds a
     // list of 2^k runs.  Adjacent lists merge earlier-first, which yields
     // the same list as merging in passes, while the short merges run on
@@ -76,25 +95,35 @@ class Lists {
       }
     }
     close(head);
-    int list = kEnd;
-    for (int k = 0; k < used; ++k)
-      if (slot[k] != kEnd) list = list == kEnd ? slot[k] : merge(slot[k], list);
-    return list;
+    // Every slot but the highest merges into one list, the highest last.
+    int top = used - 1, rest = kEnd;
+    for (int k = 0; k < top; ++k)
+      if (slot[k] != kEnd) rest = rest == kEnd ? slot[k] : merge(slot[k], rest);
+    return {slot[top], rest};
   }
 
-  // Reverses the order of the groups of equal values, each group keeping
-  // its inner order.
-  int reverse_groups(int p) const {
-    int reversed = kEnd;
+  // Overwrites the links of list P with ranks FIRST, FIRST+1, ...
+  void rank(int p, int first) const {
     while (p != kEnd) {
-      int last = p;
-      while (next_[last] != kEnd && v_[next_[last]] == v_[p]) last = next_[last];
-      const int after = next_[last];
-      next_[last] = reversed;
-      reversed = p;
+      const int after = next_[p];
+      next_[p] = first++;
       p = after;
     }
-    return reversed;
+  }
+
+  // Ranks the N elements of the ascending list P for descending order: the
+  // groups of equal values in reverse order, each keeping its inner order.
+  void rank_descending(int p, int n, int first) const {
+    for (int before = 0; p != kEnd;) {
+      int size = 1;
+      for (int q = next_[p]; q != kEnd && v_[q] == v_[p]; q = next_[q]) ++size;
+      before += size;
+      for (int r = first + n - before; size > 0; --size, ++r) {
+        const int after = next_[p];
+        next_[p] = r;
+        p = after;
+      }
+    }
   }
 
  private:
@@ -110,15 +139,14 @@ int KIV_CALL M01DAF(const double* rv, int m1, int m2, const char* order, int* ir
                     char* record, int* ifail, int order_len, int record_len) {
   kiv::Reporter rep("M01DAF", record, record_len);
   if (const char o = kiv::sorting::ordered_section(rep, m1, m2, order, order_len); o != 0) {
-    int* next = irank + (m1 - 1);
-    const Lists lists(rv + (m1 - 1), next);
-    int p = lists.sort(m2 - m1 + 1);
-    if (o == 'D') p = lists.reverse_groups(p);
-    // Overwrite the links with ranks, reading each link before it goes.
-    for (int rank = m1; p != kEnd; ++rank) {
-      const int after = next[p];
-      next[p] = rank;
-      p = after;
+    const int n = m2 - m1 + 1;
+    const Lists lists(rv + (m1 - 1), irank + (m1 - 1));
+    const auto [left, right] = lists.sort(n);
+    if (o == 'A') {
+      if (right == kEnd) lists.rank(left, m1);
+      else lists.merge<true>(left, right, m1);
+    } else {
+      lists.rank_descending(right == kEnd ? left : lists.merge(left, right), n, m1);
     }
   }
   return rep.finish(ifail);
