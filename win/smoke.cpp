@@ -1,0 +1,356 @@
+// kiv2_smoke: a Windows host for kiv2.dll.  It loads the DLL with
+// LoadLibrary, resolves every export of the table by its decorated name with
+// GetProcAddress, and calls a few entries of each subsystem present through
+// stdcall pointers, as a host does.  Cases of subsystems whose rows are not
+// in the export table yet say so and are not counted.
+//
+//   kiv2_smoke               runs the cases; exit status 0 when all pass
+//   kiv2_smoke --hard-stop   (child) gamma(-3) with IFAIL = 0: a hard failure
+#include <windows.h>
+
+#include <cmath>
+#include <cstdint>
+#include <cstdio>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "kiv2.h"
+#include "tarlec.h"
+
+namespace {
+
+#define KIV_EXPORT(id, k, fn, kind) "_q" #id "@" #k,
+constexpr const char* kTable[] = {
+#include "frame/all_exports.inc"
+};
+#undef KIV_EXPORT
+
+bool in_table(const char* name) {
+  for (const char* t : kTable)
+    if (std::strcmp(t, name) == 0) return true;
+  return false;
+}
+
+HMODULE g_dll;
+int g_passed, g_failed;
+
+template <class F>
+F entry(const char* name) {
+  return reinterpret_cast<F>(reinterpret_cast<void*>(GetProcAddress(g_dll, name)));
+}
+
+void check(bool ok, const char* what, const std::string& detail = {}) {
+  if (ok) {
+    ++g_passed;
+    std::printf("ok    %s\n", what);
+  } else {
+    ++g_failed;
+    std::printf("FAIL  %s%s%s\n", what, detail.empty() ? "" : ": ", detail.c_str());
+  }
+}
+
+// Whether a subsystem's case can run: its export is in the table.
+bool present(const char* name, const char* what) {
+  if (in_table(name)) return true;
+  std::printf("skip  %s: %s is not in the export table yet\n", what, name);
+  return false;
+}
+
+std::uint64_t bits(double x) {
+  std::uint64_t b;
+  std::memcpy(&b, &x, sizeof b);
+  return b;
+}
+
+bool close(double a, double b, double rel) { return std::fabs(a - b) <= rel * std::fabs(b); }
+
+// The host's text: every OldTarlePrintf call, one string each.
+std::vector<std::string> g_host_text;
+void collect(const char* text, void*) { g_host_text.emplace_back(text); }
+
+std::string joined(const std::vector<std::string>& lines) {
+  std::string s;
+  for (const std::string& l : lines) s += "[" + l + "]";
+  return s;
+}
+
+using Gamma = double(KIV_CALL*)(const double*, int*);
+
+// --- frame -------------------------------------------------------------------
+
+void every_export_resolves() {
+  int missing = 0;
+  std::string names;
+  for (const char* t : kTable)
+    if (GetProcAddress(g_dll, t) == nullptr) {
+      ++missing;
+      names += std::string(" ") + t;
+    }
+  check(missing == 0, "every export of the table resolves by GetProcAddress", names);
+  check(GetProcAddress(g_dll, "kiv2_entry") == nullptr && GetProcAddress(g_dll, "DllMain") == nullptr,
+        "nothing but the table is exported");
+}
+
+void constants() {
+  using Constant = double(KIV_CALL*)();
+  check(bits(entry<Constant>("_q42761@0")()) == 0x400921FB54442D18u, "pi (_q42761@0)");
+  check(bits(entry<Constant>("_q48540@0")()) == 0x3CA0040000000020u, "machine precision (_q48540@0)");
+  check(bits(entry<Constant>("_q48900@0")()) == 0x0010000000000000u &&
+            bits(entry<Constant>("_q54356@0")()) == 0x0010000000000000u,
+        "safe minimum under both names (_q48900@0, _q54356@0)");
+  check(bits(entry<Constant>("_q22647@0")()) == 0x7FEFFFFFFFFFFFFFu, "largest real (_q22647@0)");
+  check(entry<int(KIV_CALL*)()>("_q32811@0")() == 2, "model base (_q32811@0)");
+  // Mixed by-value doubles and pointers: (3 + 4i) / (1 + 2i) = 2.2 - 0.4i.
+  double re = 0, im = 0;
+  entry<void(KIV_CALL*)(double, double, double, double, double*, double*)>("_q84615@40")(
+      3, 4, 1, 2, &re, &im);
+  check(close(re, 2.2, 1e-15) && close(im, -0.4, 1e-15), "complex division (_q84615@40)");
+}
+
+void poison() {
+  double d[3] = {1, 2, 3};
+  entry<void(KIV_CALL*)(int, double*)>("_q44339@8")(2, d);
+  int n[2] = {5, 6};
+  entry<void(KIV_CALL*)(int, int*)>("_q18327@8")(1, n);
+  check(bits(d[0]) == 0xC1DFDFDFE0000000u && bits(d[1]) == 0xC1DFDFDFE0000000u && d[2] == 3 &&
+            n[0] == static_cast<int>(0x80808080u) && n[1] == 6,
+        "poison routines (_q44339@8, _q18327@8)");
+}
+
+// --- special functions -------------------------------------------------------
+
+void gamma_values() {
+  auto gamma = entry<Gamma>("_q26243@8");
+  const double sqrt_pi = std::sqrt(3.14159265358979323846);
+  struct Case {
+    double x, expected;
+  } cases[] = {{0.5, sqrt_pi},
+               {1.5, sqrt_pi / 2},
+               {4.0, 6.0},
+               {11.0, 3628800.0},
+               {-2.5, sqrt_pi / (-2.5 * -1.5 * -0.5)}};
+  for (const Case& c : cases) {
+    int ifail = 0;
+    const double g = gamma(&c.x, &ifail);
+    char what[64];
+    std::snprintf(what, sizeof what, "gamma(%g) (_q26243@8)", c.x);
+    char detail[96];
+    std::snprintf(detail, sizeof detail, "%.17g, IFAIL %d", g, ifail);
+    check(ifail == 0 && close(g, c.expected, 1e-13), what, detail);
+  }
+}
+
+// IFAIL = -1: the message line, the exit line and the soft-failure line reach
+// the host, and control returns with IFAIL = 4.
+void gamma_soft_failure() {
+  const double x = -3.0;
+  int ifail = -1;
+  g_host_text.clear();
+  tarlec_set_sink(collect, nullptr);
+  const double g = entry<Gamma>("_q26243@8")(&x, &ifail);
+  tarlec_set_sink(nullptr, nullptr);
+  const std::vector<std::string> expected = {
+      " ** On entry, X is a negative integer: X = -3.0000e+00.",
+      " ** ABNORMAL EXIT from KIV Library routine S14AAF: IFAIL =     4",
+      " ** KIV soft failure - control returned"};
+  check(ifail == 4 && g == 4.3e+304 && g_host_text == expected,
+        "gamma(-3) with IFAIL = -1: host text and IFAIL 4", joined(g_host_text));
+}
+
+// IFAIL = 0: the same lines, the hard-failure line, and the process ends with
+// status 1; run in a child process with its standard output in a pipe.
+void gamma_hard_failure() {
+  char exe[MAX_PATH];
+  GetModuleFileNameA(nullptr, exe, sizeof exe);
+  std::string command = std::string("\"") + exe + "\" --hard-stop";
+
+  SECURITY_ATTRIBUTES inherit = {sizeof inherit, nullptr, TRUE};
+  HANDLE read_end, write_end;
+  if (!CreatePipe(&read_end, &write_end, &inherit, 0)) {
+    check(false, "hard failure in a child process", "CreatePipe failed");
+    return;
+  }
+  SetHandleInformation(read_end, HANDLE_FLAG_INHERIT, 0);
+  STARTUPINFOA si = {};
+  si.cb = sizeof si;
+  si.dwFlags = STARTF_USESTDHANDLES;
+  si.hStdOutput = write_end;
+  si.hStdError = GetStdHandle(STD_ERROR_HANDLE);
+  si.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
+  PROCESS_INFORMATION pi = {};
+  std::vector<char> line(command.begin(), command.end());
+  line.push_back('\0');
+  const BOOL started =
+      CreateProcessA(nullptr, line.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr, &si, &pi);
+  CloseHandle(write_end);
+  if (!started) {
+    CloseHandle(read_end);
+    check(false, "hard failure in a child process", "CreateProcess failed");
+    return;
+  }
+  std::string out;
+  char buf[512];
+  DWORD got;
+  while (ReadFile(read_end, buf, sizeof buf, &got, nullptr) && got > 0) out.append(buf, got);
+  CloseHandle(read_end);
+  WaitForSingleObject(pi.hProcess, INFINITE);
+  DWORD status = 0;
+  GetExitCodeProcess(pi.hProcess, &status);
+  CloseHandle(pi.hProcess);
+  CloseHandle(pi.hThread);
+
+  // The child's stdout is in text mode: "\r\n" on the wire.
+  std::string text;
+  for (char c : out)
+    if (c != '\r') text += c;
+  // A newline after each composed text (message line, record, exit line),
+  // each host line followed by its own.
+  const std::string expected =
+      "\n\n"
+      " ** On entry, X is a negative integer: X = -3.0000e+00.\n"
+      "\n"
+      " ** ABNORMAL EXIT from KIV Library routine S14AAF: IFAIL =     4\n"
+      " ** KIV hard failure - execution terminated\n";
+  check(status == 1 && text == expected,
+        "gamma(-3) with IFAIL = 0: hard failure, its lines, exit status 1",
+        "status " + std::to_string(status) + ", output [" + text + "]");
+}
+
+// --- sorting -------------------------------------------------------------------
+
+void sorting() {
+  if (!present("_q87198@28", "ranking (M01DAF)")) return;
+  // Stable ranks: (3, 1, 3, 2) ascending is (3, 1, 4, 2).
+  const double rv[4] = {3, 1, 3, 2};
+  const int m1 = 1, m2 = 4;
+  int irank[4] = {}, ifail = 0;
+  entry<int(KIV_CALL*)(const double*, const int*, const int*, const char*, int*, int*, int)>(
+      "_q87198@28")(rv, &m1, &m2, "A", irank, &ifail, 1);
+  check(ifail == 0 && irank[0] == 3 && irank[1] == 1 && irank[2] == 4 && irank[3] == 2,
+        "ranking (M01DAF, _q87198@28)");
+}
+
+// --- FFT -----------------------------------------------------------------------
+
+void fft_round_trip() {
+  if (!present("_q44888@24", "complex FFT round trip (C06PCF)")) return;
+  using Transform = int(KIV_CALL*)(const char*, kiv2_complex*, const int*, kiv2_complex*, int*, int);
+  auto c06pcf = entry<Transform>("_q44888@24");
+  const int n = 30;  // mixed radix 2 * 3 * 5
+  std::vector<kiv2_complex> x(n), y, work(2 * n);
+  for (int j = 0; j < n; ++j) x[j] = kiv2_complex(std::cos(0.7 * j) + j, std::sin(1.3 * j));
+  y = x;
+  int ifail = 0;
+  c06pcf("F", y.data(), &n, work.data(), &ifail, 1);
+  // Forward transform with the 1/sqrt(n) factor: y_0 = sum(x) / sqrt(n).
+  kiv2_complex sum = 0;
+  for (const kiv2_complex& v : x) sum += v;
+  const bool dc = std::abs(y[0] - sum / std::sqrt(double(n))) <= 1e-13 * std::abs(sum);
+  int ifail2 = 0;
+  c06pcf("B", y.data(), &n, work.data(), &ifail2, 1);
+  double err = 0, scale = 0;
+  for (int j = 0; j < n; ++j) {
+    err = std::fmax(err, std::abs(y[j] - x[j]));
+    scale = std::fmax(scale, std::abs(x[j]));
+  }
+  check(ifail == 0 && ifail2 == 0 && dc && err <= 1e-13 * scale,
+        "complex FFT forward and back (C06PCF, _q44888@24)", "error " + std::to_string(err));
+}
+
+// --- roots ---------------------------------------------------------------------
+
+struct RootUser {
+  int calls;
+};
+
+// The host's function, stdcall: f(x) = x^2 - 2, counting its calls through
+// the first user word; the second must come back unchanged.
+double KIV_CALL root_function(const double* x, void* user1, void* user2) {
+  static_cast<RootUser*>(user1)->calls += (user2 == reinterpret_cast<void*>(0x5eed)) ? 1 : 1000000;
+  return *x * *x - 2.0;
+}
+
+void root_by_callback() {
+  if (!present("_q27089@40", "zero by callback (C05AGF)")) return;
+  using Fn = double(KIV_CALL*)(const double*, void*, void*);
+  using C05agf = int(KIV_CALL*)(double*, const double*, const double*, const double*, Fn, double*,
+                                double*, void*, void*, int*);
+  double x = 1.0, a = 0, b = 0;
+  const double h = 0.1, eps = 1e-12, eta = 0.0;
+  RootUser user{0};
+  int ifail = 0;
+  entry<C05agf>("_q27089@40")(&x, &h, &eps, &eta, root_function, &a, &b, &user,
+                              reinterpret_cast<void*>(0x5eed), &ifail);
+  check(ifail == 0 && std::fabs(x - std::sqrt(2.0)) <= 1e-10 && a <= x && x <= b &&
+            user.calls > 0 && user.calls < 1000000,
+        "zero of x^2 - 2 by a stdcall callback (C05AGF, _q27089@40)",
+        "x " + std::to_string(x) + ", IFAIL " + std::to_string(ifail));
+}
+
+// --- sparse ----------------------------------------------------------------------
+
+void sparse_solve() {
+  if (!present("_q54529@84", "sparse solve (F11DEF)")) return;
+  // Tridiagonal (-1, 4, -1) of order 8 in coordinate storage, sorted by row
+  // and column; the right-hand side of the solution x = (1, 2, ..., 8).
+  const int n = 8;
+  std::vector<double> a;
+  std::vector<int> irow, icol;
+  for (int i = 1; i <= n; ++i)
+    for (int j = i - 1; j <= i + 1; ++j)
+      if (j >= 1 && j <= n) {
+        a.push_back(i == j ? 4.0 : -1.0);
+        irow.push_back(i);
+        icol.push_back(j);
+      }
+  std::vector<double> rhs(n), x(n, 0.0);
+  for (int i = 1; i <= n; ++i) rhs[i - 1] = 4.0 * i - (i > 1 ? i - 1 : 0) - (i < n ? i + 1 : 0);
+  const int nnz = static_cast<int>(a.size()), m = 4, maxitn = 100;
+  const double omega = 1.1, tol = 1e-12;
+  int lwork = 2000, nits = 0, ifail = 0;
+  double resnrm = 0;
+  std::vector<double> work(lwork);
+  std::vector<int> iwork(2 * n + 1);
+  using F11def = int(KIV_CALL*)(const char*, const char*, const int*, const int*, const double*,
+                                const int*, const int*, const double*, const double*, const int*,
+                                const double*, const int*, double*, double*, int*, double*,
+                                const int*, int*, int*, int, int);
+  entry<F11def>("_q54529@84")("BICGSTAB", "S", &n, &nnz, a.data(), irow.data(), icol.data(),
+                              &omega, rhs.data(), &m, &tol, &maxitn, x.data(), &resnrm, &nits,
+                              work.data(), &lwork, iwork.data(), &ifail, 8, 1);
+  double err = 0;
+  for (int i = 0; i < n; ++i) err = std::fmax(err, std::fabs(x[i] - (i + 1)));
+  check(ifail == 0 && err <= 1e-9, "sparse solve, BiCGSTAB with SSOR (F11DEF, _q54529@84)",
+        "IFAIL " + std::to_string(ifail) + ", error " + std::to_string(err));
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  g_dll = LoadLibraryA("kiv2.dll");
+  if (g_dll == nullptr) {
+    std::printf("FAIL  LoadLibrary(kiv2.dll): error %lu\n", GetLastError());
+    return 1;
+  }
+  if (argc > 1 && std::strcmp(argv[1], "--hard-stop") == 0) {
+    const double x = -3.0;
+    int ifail = 0;
+    entry<Gamma>("_q26243@8")(&x, &ifail);
+    return 0;  // not reached: the library ends the process
+  }
+  std::setvbuf(stdout, nullptr, _IONBF, 0);
+  every_export_resolves();
+  poison();
+  constants();
+  gamma_values();
+  gamma_soft_failure();
+  gamma_hard_failure();
+  sorting();
+  fft_round_trip();
+  root_by_callback();
+  sparse_solve();
+  FreeLibrary(g_dll);
+  std::printf("smoke: %d passed, %d failed\n", g_passed, g_failed);
+  return g_failed == 0 ? 0 : 1;
+}
