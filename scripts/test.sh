@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Builds and runs every test twice: a normal build (benchmarks compiled too)
-# and an AddressSanitizer + UndefinedBehaviorSanitizer build.
+# and an AddressSanitizer + UndefinedBehaviorSanitizer build; then the whole
+# suite again in the 32-bit x86 Linux build (stdcall active), and kiv2.dll
+# with its export/import checks and the wine smoke run.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/deps.sh test
@@ -16,3 +18,8 @@ cmake -S . -B build/sanitize -DCMAKE_BUILD_TYPE=Debug -DKIV2_SANITIZE=ON >/dev/n
 cmake --build build/sanitize -j"$jobs"
 ASAN_OPTIONS=detect_leaks=1:abort_on_error=0 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
   ctest --test-dir build/sanitize -j"$jobs" --output-on-failure --timeout 1200
+
+scripts/test32.sh
+
+echo "== kiv2.dll"
+scripts/build-dll.sh
