@@ -69,39 +69,30 @@ enum class Product { plain, transposed, symmetric };
 // Y = op(A) X, scattering the entries in storage order, one run of equal
 // rows at a time; a run keeps Y(row) in a register, which adds in the same
 // order as the scatter.  Indices are range-checked even when the storage
-// was not: a column index is clamped into the vectors as it is used and
-// judged at the end of its run, so that nothing outside X or Y is touched
-// and the loop stays free of branches.  Returns the 1-based position of
-// the first entry with a bad index (Y then holds nothing useful), or 0.
+// was not, so that nothing outside X or Y is touched: a run also ends at a
+// bad column, and the entry that ended it is judged on its own.  Returns
+// the 1-based position of the first entry with a bad index (Y then holds
+// nothing useful), or 0.
 template <Product op, class T>
 int multiply(int n, int nnz, const T* a, const int* irow, const int* icol, const T* x, T* y) {
   if (n < 1) return nnz > 0 ? 1 : 0;
   const unsigned last = static_cast<unsigned>(n) - 1;
+  auto inside = [last](int index) { return static_cast<unsigned>(index - 1) <= last; };
   std::fill(y, y + n, T{});
   for (int k = 0; k < nnz;) {
     const int i = irow[k];
-    if (static_cast<unsigned>(i - 1) > last) return k + 1;
-    const int start = k;
+    if (!inside(i) || !inside(icol[k])) return k + 1;
     const T xi = x[i - 1];
     T s = y[i - 1];
-    unsigned widest = 0;
     do {
-      const unsigned j = static_cast<unsigned>(icol[k] - 1);
-      widest = std::max(widest, j);
-      const unsigned jj = std::min(j, last);
+      const int j = icol[k];
       if constexpr (op == Product::transposed) {
-        y[jj] += mul(conj(a[k]), xi);
+        y[j - 1] += mul(conj(a[k]), xi);
       } else {
-        s += mul(a[k], x[jj]);
-        if (op == Product::symmetric && jj != static_cast<unsigned>(i - 1))
-          y[jj] += mul(conj(a[k]), xi);
+        s += mul(a[k], x[j - 1]);
+        if (op == Product::symmetric && j != i) y[j - 1] += mul(conj(a[k]), xi);
       }
-    } while (++k < nnz && irow[k] == i);
-    if (widest > last) {
-      k = start;
-      while (static_cast<unsigned>(icol[k] - 1) <= last) ++k;
-      return k + 1;
-    }
+    } while (++k < nnz && irow[k] == i && inside(icol[k]));
     if constexpr (op != Product::transposed) y[i - 1] = s;
   }
   return 0;

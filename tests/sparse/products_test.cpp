@@ -190,6 +190,19 @@ TEST(Products, UncheckedIndicesOutsideTheMatrixAreRefused) {
             " ** On entry, IROW(I) .lt. 1 or IROW(I) .gt. N:\n"
             "    I =                2, IROW(I) =                3, N =                2.\n");
   EXPECT_EQ(y, (std::vector<double>{kRealPoison, kRealPoison}));
+  // A bad column in the middle of a row, in both directions.
+  const Coo<double> mid{2, {1.0, 1.0, 1.0}, {1, 1, 1}, {1, 2, 5}};
+  for (const char* trans : {"N", "T"}) {
+    rep = report([&](char* rec, int* f) {
+      return F11XAF(trans, 2, 3, mid.a.data(), mid.irow.data(), mid.icol.data(), "N",
+                    x.data(), y.data(), rec, f, 1, 1, KIV2_RECORD_LEN);
+    });
+    EXPECT_EQ(rep.ifail, 3);
+    EXPECT_EQ(rep.record.substr(0, 24), "F11XAF     3 99993     3");
+    EXPECT_EQ(rep.lines.substr(0, 48), " ** On entry, ICOL(I) .lt. 1 or ICOL(I) .gt. N:\n");
+    EXPECT_NE(rep.lines.find("I =                3, ICOL(I) =                5"),
+              std::string::npos);
+  }
   const Coo<double> col{2, {1.0}, {2}, {0}};
   rep = report([&](char* rec, int* f) {
     return F11XEF(2, 1, col.a.data(), col.irow.data(), col.icol.data(), "N", x.data(),
