@@ -440,6 +440,69 @@ KIV_API int KIV_CALL F11XSF(int n, int nnz, const kiv2_complex* a, const int* ir
 /* ===================================================================== */
 /* Sparse linear systems: reverse-communication solvers and kernels       */
 /* ===================================================================== */
+/* Set-up of a nonsymmetric problem for the reverse-communication solver:
+ * METHOD "RGMRES", "CGS", "BICGSTAB" or "TFQMR"; PRECON 'N'/'P'; NORM '1',
+ * 'I' or '2'; WEIGHT 'N'/'W'; ITERM 1 or 2; M the restart length (RGMRES)
+ * or the order l (BICGSTAB); TOL <= 0 selects sqrt(eps); ANORM, SIGMAX <= 0
+ * ask for estimates; MONIT the monitoring frequency.  LWREQ returns the
+ * minimum LWORK.  IFAIL = -i: argument i illegal. */
+KIV_API int KIV_CALL F11BDF_HOST(const char* method, const char* precon,       /* _q95239@80 */
+                                 const char* norm, const char* weight, const int* iterm,
+                                 const int* n, const int* m, const double* tol,
+                                 const int* maxitn, const double* anorm, const double* sigmax,
+                                 const int* monit, int* lwreq, double* work, const int* lwork,
+                                 int* ifail, int method_len, int precon_len, int norm_len,
+                                 int weight_len);
+KIV_API int KIV_CALL F11BDF(const char* method, const char* precon, const char* norm, /* _q60787@100 */
+                            const char* weight, int iterm, int n, int m, double tol, int maxitn,
+                            double anorm, double sigmax, int monit, int* lwreq, double* work,
+                            int lwork, char* record, int* ifail, int method_len, int precon_len,
+                            int norm_len, int weight_len, int record_len);
+/* The iteration.  Call with IREVCM = 0 (U = x0, V = b), then again after
+ * each request: 1 V = A U, -1 V = A^T U, 2 solve M V = U, 3 monitoring
+ * (U, V = x, r unchanged), 4 finished.  IREVCM = 5 asks for a tidy stop,
+ * 6 for an immediate one.  IFAIL: 1 finished already, 2 accuracy limit,
+ * 3 no set-up, 4 tidy stop, 5 MAXITN reached, 6 breakdown, 8 immediate
+ * stop, -1 IREVCM, -6 LWORK. */
+KIV_API int KIV_CALL F11BEF_HOST(int* irevcm, double* u, double* v,            /* _q10821@28 */
+                                 const double* wgt, double* work, const int* lwork, int* ifail);
+KIV_API int KIV_CALL F11BEF(int* irevcm, double* u, double* v, const double* wgt, /* _q61541@36 */
+                            double* work, int lwork, char* record, int* ifail, int record_len);
+/* Monitoring: iteration count, the two sides of the latest stopping test,
+ * the norm of A and sigma_1 used.  IFAIL = 1 out of sequence, -7 LWORK. */
+KIV_API int KIV_CALL F11BFF_HOST(int* itn, double* stplhs, double* stprhs,     /* _q27809@32 */
+                                 double* anorm, double* sigmax, const double* work,
+                                 const int* lwork, int* ifail);
+KIV_API int KIV_CALL F11BFF(int* itn, double* stplhs, double* stprhs,          /* _q20790@40 */
+                            double* anorm, double* sigmax, const double* work, int lwork,
+                            char* record, int* ifail, int record_len);
+/* The complex twins: WORK is complex with a 120-element state block;
+ * IREVCM = -1 asks for the conjugate transpose. */
+KIV_API int KIV_CALL F11BRF_HOST(const char* method, const char* precon,       /* _q93030@80 */
+                                 const char* norm, const char* weight, const int* iterm,
+                                 const int* n, const int* m, const double* tol,
+                                 const int* maxitn, const double* anorm, const double* sigmax,
+                                 const int* monit, int* lwreq, kiv2_complex* work,
+                                 const int* lwork, int* ifail, int method_len, int precon_len,
+                                 int norm_len, int weight_len);
+KIV_API int KIV_CALL F11BRF(const char* method, const char* precon, const char* norm, /* _q63532@100 */
+                            const char* weight, int iterm, int n, int m, double tol, int maxitn,
+                            double anorm, double sigmax, int monit, int* lwreq,
+                            kiv2_complex* work, int lwork, char* record, int* ifail,
+                            int method_len, int precon_len, int norm_len, int weight_len,
+                            int record_len);
+KIV_API int KIV_CALL F11BSF_HOST(int* irevcm, kiv2_complex* u, kiv2_complex* v, /* _q32507@28 */
+                                 const double* wgt, kiv2_complex* work, const int* lwork,
+                                 int* ifail);
+KIV_API int KIV_CALL F11BSF(int* irevcm, kiv2_complex* u, kiv2_complex* v,     /* _q20065@36 */
+                            const double* wgt, kiv2_complex* work, int lwork, char* record,
+                            int* ifail, int record_len);
+KIV_API int KIV_CALL F11BTF_HOST(int* itn, double* stplhs, double* stprhs,     /* _q82576@32 */
+                                 double* anorm, double* sigmax, const kiv2_complex* work,
+                                 const int* lwork, int* ifail);
+KIV_API int KIV_CALL F11BTF(int* itn, double* stplhs, double* stprhs,          /* _q70118@40 */
+                            double* anorm, double* sigmax, const kiv2_complex* work, int lwork,
+                            char* record, int* ifail, int record_len);
 
 /* ===================================================================== */
 /* Sorting and ranking                                                    */

@@ -1,0 +1,215 @@
+// The reverse-communication Krylov solvers: the state block that lives in the
+// caller's WORK, the sequence guard, and the framework every method kernel
+// runs in.
+//
+// WORK(1..100) (120 complex elements for complex data) is the state block:
+// 50 integers, 40 reals and 10 logicals, each stored as one element (a
+// complex block keeps them in the real parts; the kernels' complex scalars
+// use the whole element).  The method's vectors follow it.
+#pragma once
+
+#include <array>
+#include <cmath>
+
+#include "sparse/krylov_blas.hpp"
+
+namespace kiv::krylov {
+
+// Elements of the state block with a fixed meaning (1-based, as in WORK).
+enum Field : int {
+  kIntSize = 1, kRealSize = 2, kLogSize = 3,
+  kTag1 = 4, kStage = 5, kMethod = 6, kNormCode = 7, kIterm = 8, kN = 9, kM = 10,
+  kMaxitn = 11, kMonFreq = 13, kLwreq = 14, kLastIrevcm = 15, kItn = 16, kTag2 = 20,
+  kLastRequest = 23, kMultiplier = 24, kLwork = 25,
+  kTol = 51, kAnorm = 53, kSigmax = 54, kStplhs = 55, kStprhs = 56,
+  kPrecon = 91, kFinished = 94, kFirstEntry = 95,
+};
+
+inline constexpr int kIntCount = 50, kRealCount = 40, kLogCount = 10;
+inline constexpr int kTagValue1 = 1739512, kTagValue2 = 840653;
+
+enum Method : int { kRgmres = 1, kCgs = 2, kBicgstab = 3, kTfqmr = 4 };
+enum Stage : int { kReset = 0, kSetUp = 1, kIterating = 2, kFinishedStage = 3 };
+
+// Request codes (IREVCM on return).
+enum Request : int {
+  kTransProduct = -1, kProduct = 1, kPrecondition = 2, kMonitor = 3, kDone = 4,
+};
+
+// Failure codes of a kernel.
+enum Failure : int { kOk = 0, kAccuracy = 2, kTidyStop = 4, kNoConvergence = 5, kBreakdown = 6 };
+
+// Elements of the state block before the vectors.
+template <class T>
+inline constexpr int kBlockLen = kIsComplex<T> ? 120 : 100;
+
+// Fixed fields read and written in place.
+template <class T>
+double field(const T* work, int k) { return re(work[k - 1]); }
+template <class T>
+int int_field(const T* work, int k) { return static_cast<int>(std::lround(re(work[k - 1]))); }
+template <class T>
+bool bool_field(const T* work, int k) { return re(work[k - 1]) > 1.0; }
+template <class T>
+void set_field(T* work, int k, double value) { work[k - 1] = value; }
+template <class T>
+void set_bool(T* work, int k, bool value) { work[k - 1] = value ? 2.0 : 0.0; }
+
+// The sequence guard's modes.
+enum class Guard { reset, setup, start, finish, monitor };
+// Keeps the order of calls on the two tags and the stage; false when the
+// mode's condition fails.
+template <class T>
+bool sequence_guard(Guard mode, T* work);
+
+// The state block's three groups, loaded into locals on entry to a kernel
+// and stored back before it returns.
+template <class T>
+struct Scalars {
+  std::array<int, kIntCount> ints{};
+  std::array<T, kRealCount> reals{};
+  std::array<bool, kLogCount> logs{};
+
+  explicit Scalars(const T* work);
+  void store(T* work) const;
+
+  int& I(int k) { return ints[k - 1]; }
+  T& R(int k) { return reals[k - 51]; }
+  // The real part of a real-group element: a double field of either block.
+  double& D(int k) { return reinterpret_cast<double*>(&reals[k - 51])[0]; }
+  bool& L(int k) { return logs[k - 91]; }
+};
+
+// Norm codes: 0 1-norm, 1 infinity norm, 2 2-norm, +3 weighted.  PLAIN
+// selects sqrt(x.x) over the scaled DNRM2 for code 2.
+template <class T>
+double vector_norm(int code, int n, const T* x, const double* w, bool plain);
+
+// What a step of a method reports to the framework besides a request.
+enum StepEnd : int { kStepContinues = 0, kStepComplete = 10, kStepBreakdown = 11 };
+
+// The framework of a method kernel: start, norms and the estimate of ||A||,
+// residual, iterate, test, monitor and finish.  A method supplies its step
+// (one iteration, or one RGMRES cycle or BiCGSTAB sweep) as a resumable
+// machine and where its recurrence residual lives.
+template <class T>
+class Solver {
+ public:
+  Solver(Scalars<T>& s, T* u, T* v, const double* wgt, T* work);
+  virtual ~Solver() = default;
+
+  // Enters the kernel with CODE; returns the request and sets *FAILURE.
+  int run(int code, int* failure);
+
+ protected:
+  // One step: returns a request (1, -1, 2) with U filled, or a StepEnd.
+  virtual int step() = 0;
+  // The recurrence residual in WORK.
+  virtual T* residual() = 0;
+  // Called when the residual has been recomputed from b - A x (a fresh
+  // residual, a replacement): the method restarts its recurrences on it.
+  virtual void residual_renewed() {}
+  // The counter the monitoring frequency applies to (ITN, cycles, sweeps).
+  virtual int monitor_count() { return itn; }
+  // RGMRES: true-residual test at every cycle, and with ITERM = 2 the
+  // cycle's own residual estimate.
+  virtual bool gmres_test() const { return false; }
+  virtual double gmres_estimate() const { return 0.0; }
+  // Vector K of the method's workspace (0 the iterate, 1 the right side).
+  T* vec(int k) { return work + kBlockLen<T> + static_cast<long>(k) * n; }
+
+  double norm(const T* x) const { return vector_norm(norm_code, n, x, wgt, plain2); }
+  double norm2(const T* x) const { return vector_norm(2, n, x, wgt, plain2); }
+  // Requests V = A x (copies X into U).
+  int request(int code, const T* x) {
+    copy(n, x, u);
+    return code;
+  }
+
+  Scalars<T>& s;
+  T* u;
+  T* v;
+  const double* wgt;
+  T* work;
+  const int n, norm_code, iterm, maxitn, monfreq;
+  const bool precon;
+  int& itn;
+  int& phase;  // the method's own resume point within its step
+  double& tol;
+  double& anorm;
+  double& sigmax;
+  double& stplhs;
+  double& stprhs;
+  double& bnorm;
+  double& xnorm;
+  double& r0bar;  // 2-norm of the initial (preconditioned) residual
+  bool& plain2;
+  bool& tidy;
+  T* const x;  // WORK vector 0: the iterate
+  T* const b;  // WORK vector 1: the right-hand side
+
+ private:
+  int dispatch(int code);
+  int start();
+  int estimate(bool first);
+  int finish(int failure, bool true_residual_in_v);
+  int test();
+  int true_residual_test();
+  int after_test(int failure_if_stopped);
+  int residual_request();
+  int continue_iteration();
+
+  int& resume_;
+  int& est_iter_;
+  int& est_j_;
+  int& counter_;
+  int& failure_;
+  int& est_kase_;
+  double& tol_true_;
+  double& sqrt_eps_;
+  double& cancel_;
+  double& replace_;
+  double& xmax_;
+  double& rhs_max_;
+  double& r0norm_;
+  double& est_;
+  bool& rec_passed_;
+  bool& fresh_;
+  bool& have_r0_;
+  bool& have_residual_;
+};
+
+// What a method class names from its framework.
+#define KIV_KRYLOV_USES_FRAMEWORK(T)                                                          \
+  using Solver<T>::n; using Solver<T>::u; using Solver<T>::v; using Solver<T>::x;             \
+  using Solver<T>::b; using Solver<T>::itn; using Solver<T>::phase; using Solver<T>::precon; \
+  using Solver<T>::maxitn; using Solver<T>::tidy; using Solver<T>::iterm;                    \
+  using Solver<T>::request; using Solver<T>::vec; using Solver<T>::s
+
+// Runs a method for one entry: loads the scalars, runs, stores them back.
+template <template <class> class Method, class T>
+int run_method(int code, T* u, T* v, const double* wgt, T* work, int* failure) {
+  Scalars<T> s(work);
+  Method<T> method(s, u, v, wgt, work);
+  const int q = method.run(code, failure);
+  s.store(work);
+  return q;
+}
+
+// The kernels of the four methods: enter with CODE, return the request.
+template <class T>
+int rgmres_kernel(int code, T* u, T* v, const double* wgt, T* work, int* failure);
+template <class T>
+int cgs_kernel(int code, T* u, T* v, const double* wgt, T* work, int* failure);
+template <class T>
+int bicgstab_kernel(int code, T* u, T* v, const double* wgt, T* work, int* failure);
+template <class T>
+int tfqmr_kernel(int code, T* u, T* v, const double* wgt, T* work, int* failure);
+// The kernel of the method chosen in WORK.
+template <class T>
+int method_kernel(int code, T* u, T* v, const double* wgt, T* work, int* failure);
+
+// First element of the method's private scalars (integers, reals, logicals).
+inline constexpr int kMethodInt = 36, kMethodReal = 70;
+
+}  // namespace kiv::krylov

@@ -1,0 +1,238 @@
+// BiCGSTAB(l) (Sleijpen and Fokkema), preconditioned on the right, in sweeps
+// of up to l BiCG steps closed by a minimal-residual step over the residual
+// directions of the sweep.
+//
+// Vectors: x, b, the shadow residual, r_0 .. r_{l-1}, u_0 .. u_l, and when
+// preconditioned with l > 1 the sweep's correction z (x += M^-1 z at the end
+// of the sweep).  r_l is never stored: it arrives in V with the last product
+// and the MR step uses it there.  After the vectors: the l x l matrix of the
+// Gram-Schmidt coefficients (sigma on its diagonal), gamma' and gamma.
+#include <algorithm>
+#include <cmath>
+
+#include "frame/constants.hpp"
+#include "sparse/krylov.hpp"
+
+namespace kiv::krylov {
+namespace {
+
+template <class T>
+class Bicgstab final : public Solver<T> {
+ public:
+  KIV_KRYLOV_USES_FRAMEWORK(T);
+
+  Bicgstab(Scalars<T>& sc, T* u_, T* v_, const double* w_, T* work_)
+      : Solver<T>(sc, u_, v_, w_, work_),
+        l_(sc.I(kM)),
+        zvec_(precon && l_ > 1),
+        shadow_(vec(2)),
+        r0_(vec(3)),
+        u0_(vec(3 + l_)),
+        z_(vec(4 + 2 * l_)),
+        tmat_(vec(4 + 2 * l_ + (zvec_ ? 1 : 0))),
+        gp_(tmat_ + l_ * l_),
+        g_(gp_ + l_),
+        j_(sc.I(kMethodInt)),
+        sweeps_(sc.I(kMethodInt + 1)),
+        reset_(sc.I(kMethodInt + 2)),
+        first_(sc.I(kMethodInt + 3)),
+        rho_(sc.R(kMethodReal)),
+        alpha_(sc.R(kMethodReal + 1)),
+        omega_(sc.R(kMethodReal + 2)),
+        kappa_(sc.D(kMethodReal + 3)),
+        delta_(sc.D(kMethodReal + 4)),
+        rs_(sc.D(kMethodReal + 5)) {}
+
+ private:
+  enum Phase : int { kBegin = 0, kPreconU, kProductU, kPreconR, kProductR, kFlush };
+
+  T* r(int i) { return r0_ + static_cast<long>(i) * n; }
+  T* uu(int i) { return u0_ + static_cast<long>(i) * n; }
+  T& tm(int k, int i) { return tmat_[(k - 1) + static_cast<long>(i - 1) * l_]; }
+
+  T* residual() override { return r0_; }
+  int monitor_count() override { return sweeps_; }
+  void residual_renewed() override {
+    if (itn == 0) {
+      reset_ = 1;
+      first_ = 1;
+      sweeps_ = 0;
+    }
+  }
+
+  // Asks for A M^-1 y.
+  int apply(const T* y, int at_precon, int at_product) {
+    phase = precon ? at_precon : at_product;
+    return request(precon ? kPrecondition : kProduct, y);
+  }
+
+  int step() override {
+    switch (phase) {
+      case kBegin:
+        return begin_sweep();
+      case kPreconU:
+        phase = kProductU;
+        return request(kProduct, v);
+      case kProductU:
+        return after_u_product();
+      case kPreconR:
+        phase = kProductR;
+        return request(kProduct, v);
+      case kProductR:
+        ++j_;
+        if (j_ < l_) copy(n, v, r(j_));
+        if (j_ == l_ || itn >= maxitn || tidy) return minimal_residual(j_);
+        return bicg_step();
+      default:  // kFlush
+        axpy(n, T(1.0), v, x);
+        phase = kBegin;
+        return kStepComplete;
+    }
+  }
+
+  int begin_sweep() {
+    j_ = 0;
+    if (zvec_) std::fill(z_, z_ + n, T(0.0));
+    if (!reset_) {
+      rs_ = nrm2(n, r0_);
+      return bicg_step();
+    }
+    copy(n, r0_, shadow_);
+    const double norm = nrm2(n, shadow_);
+    const double c = std::min(std::sqrt(static_cast<double>(n)), 100.0);
+    kappa_ = std::sqrt(kEps) * c * norm;
+    if (first_) {
+      delta_ = std::min(kEps * std::sqrt(static_cast<double>(n)), std::sqrt(kEps));
+      first_ = 0;
+    }
+    rs_ = norm;
+    rho_ = dot(n, shadow_, r0_);
+    copy(n, r0_, u0_);
+    reset_ = 0;
+    ++itn;
+    return apply(u0_, kPreconU, kProductU);
+  }
+
+  // BiCG step j_ (0-based) of the sweep, from rho and beta on.
+  int bicg_step() {
+    T* rj = r(j_);
+    const T rho = dot(n, shadow_, rj);
+    const T beta = alpha_ * rho / rho_;
+    if (iterm == 1 && j_ >= 1) {
+      const double rn = nrm2(n, rj);
+      if (!(kappa_ * rn <= std::abs(rho) && delta_ * rs_ <= rn && std::abs(beta) >= delta_))
+        return minimal_residual(j_);
+    }
+    rho_ = rho;
+    for (int i = 0; i <= j_; ++i) {
+      T* ui = uu(i);
+      const T* ri = r(i);
+      for (int k = 0; k < n; ++k) ui[k] = ri[k] - beta * ui[k];
+    }
+    ++itn;
+    return apply(uu(j_), kPreconU, kProductU);
+  }
+
+  int after_u_product() {
+    T* next = uu(j_ + 1);
+    copy(n, v, next);
+    const T sigma = dot(n, shadow_, next);
+    if (sigma == T(0.0)) return kStepBreakdown;
+    alpha_ = rho_ / sigma;
+    for (int i = 0; i <= j_; ++i) axpy(n, -alpha_, uu(i + 1), r(i));
+    if (!precon) axpy(n, alpha_, u0_, x);
+    else if (zvec_) axpy(n, alpha_, u0_, z_);
+    return apply(r(j_), kPreconR, kProductR);
+  }
+
+  // The MR step over r_1 .. r_L (r_l in V), then the flush of the
+  // preconditioned correction.
+  int minimal_residual(int L) {
+    auto rv = [&](int i) { return i < l_ ? r(i) : v; };
+    bool truncated = false;
+    for (int i = 1; i <= L; ++i) {
+      T* ri = rv(i);
+      for (int k = 1; k < i; ++k) {
+        const T t = dot(n, rv(k), ri) / tm(k, k);
+        tm(k, i) = t;
+        axpy(n, -t, rv(k), ri);
+      }
+      const T sigma = dot(n, ri, ri);
+      if (sigma == T(0.0)) {
+        L = i - 1;
+        truncated = true;
+        break;
+      }
+      tm(i, i) = sigma;
+      gp_[i - 1] = dot(n, ri, r0_) / sigma;
+    }
+
+    // Where the iterate's correction goes: x itself, the sweep's z, or for
+    // l = 1 the single combination alpha u_0 + omega r_0 handed to M^-1.
+    T* target = !precon ? x : (zvec_ ? z_ : u);
+    if (precon && !zvec_) {
+      for (int k = 0; k < n; ++k) u[k] = alpha_ * u0_[k];
+    }
+    omega_ = 0.0;
+    if (L > 0) {
+      std::copy(gp_, gp_ + L, g_);
+      // gamma solves T gamma = gamma' (T unit upper triangular).
+      trsv("U", L, tmat_, l_, g_);
+      if (!truncated) omega_ = g_[L - 1];
+      axpy(n, g_[0], r0_, target);
+      // r_0 -= sum gamma'_i r_i (r_l from V).
+      const int stored = std::min(L, l_ - 1);
+      if (stored > 0) gemv("N", n, stored, T(-1.0), r(1), n, gp_, T(1.0), r0_);
+      if (L == l_) axpy(n, -gp_[L - 1], v, r0_);
+      // gamma''_i = gamma_{i+1} + sum_{k>i} T(i,k) gamma_{k+1}, i < L.
+      if (L > 1) {
+        std::copy(g_ + 1, g_ + L, gp_);
+        trmv("U", L - 1, tmat_, l_, gp_);
+        gemv("N", n, L - 1, T(1.0), r(1), n, gp_, T(1.0), target);
+      }
+      gemv("N", n, L, T(-1.0), uu(1), n, g_, T(1.0), u0_);
+    }
+    rho_ = -omega_ * rho_;
+    if (omega_ == T(0.0)) reset_ = 1;
+    ++sweeps_;
+    if (!precon) {
+      phase = kBegin;
+      return kStepComplete;
+    }
+    if (zvec_) copy(n, z_, u);
+    phase = kFlush;
+    return kPrecondition;
+  }
+
+  const int l_;
+  const bool zvec_;
+  T* const shadow_;
+  T* const r0_;
+  T* const u0_;
+  T* const z_;
+  T* const tmat_;
+  T* const gp_;
+  T* const g_;
+  int& j_;
+  int& sweeps_;
+  int& reset_;
+  int& first_;
+  T& rho_;
+  T& alpha_;
+  T& omega_;
+  double& kappa_;
+  double& delta_;
+  double& rs_;
+};
+
+}  // namespace
+
+template <class T>
+int bicgstab_kernel(int code, T* u, T* v, const double* wgt, T* work, int* failure) {
+  return run_method<Bicgstab>(code, u, v, wgt, work, failure);
+}
+
+template int bicgstab_kernel(int, double*, double*, const double*, double*, int*);
+template int bicgstab_kernel(int, Complex*, Complex*, const double*, Complex*, int*);
+
+}  // namespace kiv::krylov

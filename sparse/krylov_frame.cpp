@@ -1,0 +1,474 @@
+// The framework of the Krylov method kernels: the state block's load and
+// store, the sequence guard, the vector norms, the reverse-communication
+// estimate of ||A||, and the states every method passes through (start,
+// norms, residual, iterate, test, monitor, finish).
+#include <algorithm>
+#include <cmath>
+
+#include "frame/constants.hpp"
+#include "sparse/krylov.hpp"
+
+namespace kiv::krylov {
+
+// ---------------------------------------------------------------------------
+// State block and sequence guard.
+
+template <class T>
+Scalars<T>::Scalars(const T* work) {
+  // The group sizes stored in the block say how much to copy; a block that a
+  // caller damaged never makes the copy overrun.
+  const int ni = std::clamp(int_field(work, kIntSize), 0, kIntCount);
+  const int nr = std::clamp(int_field(work, kRealSize), 0, kRealCount);
+  const int nl = std::clamp(int_field(work, kLogSize), 0, kLogCount);
+  for (int k = 0; k < ni; ++k) ints[k] = static_cast<int>(std::lround(re(work[k])));
+  for (int k = 0; k < nr; ++k) reals[k] = work[kIntCount + k];
+  for (int k = 0; k < nl; ++k) logs[k] = re(work[kIntCount + kRealCount + k]) > 1.0;
+}
+
+template <class T>
+void Scalars<T>::store(T* work) const {
+  for (int k = 0; k < kIntCount; ++k) work[k] = static_cast<double>(ints[k]);
+  for (int k = 0; k < kRealCount; ++k) work[kIntCount + k] = reals[k];
+  for (int k = 0; k < kLogCount; ++k) work[kIntCount + kRealCount + k] = logs[k] ? 2.0 : 0.0;
+}
+
+template <class T>
+bool sequence_guard(Guard mode, T* work) {
+  auto stage = [&](int s) { set_field(work, kStage, s); };
+  if (mode == Guard::reset || mode == Guard::setup) {
+    set_field(work, kTag1, kTagValue1);
+    set_field(work, kTag2, kTagValue2);
+    stage(mode == Guard::reset ? kReset : kSetUp);
+    return true;
+  }
+  if (int_field(work, kTag1) != kTagValue1 || int_field(work, kTag2) != kTagValue2) return false;
+  switch (mode) {
+    case Guard::start:
+      if (int_field(work, kStage) != kSetUp) return false;
+      stage(kIterating);
+      return true;
+    case Guard::finish:
+      if (int_field(work, kLastIrevcm) == kDone) stage(kFinishedStage);
+      return true;
+    case Guard::monitor:
+      return int_field(work, kStage) == kFinishedStage || int_field(work, kLastIrevcm) == kMonitor;
+    default:
+      return true;
+  }
+}
+
+// ---------------------------------------------------------------------------
+// Vector norms.
+
+template <class T>
+double vector_norm(int code, int n, const T* x, const double* w, bool plain) {
+  switch (code) {
+    case 0: {
+      double s = 0.0;
+      for (int i = 0; i < n; ++i) s += abs1(x[i]);
+      return s;
+    }
+    case 1:
+      return abs1(x[iamax(n, x) - 1]);
+    case 2:
+      return plain ? std::sqrt(re(dot(n, x, x))) : nrm2(n, x);
+    case 3: {
+      double s = 0.0;
+      for (int i = 0; i < n; ++i) s += abs1(x[i]) * std::fabs(w[i]);
+      return s;
+    }
+    case 4: {
+      double m = 0.0;
+      for (int i = 0; i < n; ++i) m = std::max(m, abs1(x[i]) * std::fabs(w[i]));
+      return m;
+    }
+    default: {
+      // Scaled sum of squares of |w_i x_i|, as DNRM2 keeps it.
+      double scale = 0.0, ssq = 1.0;
+      for (int i = 0; i < n; ++i) {
+        const double a = std::abs(x[i]) * std::fabs(w[i]);
+        if (a == 0.0) continue;
+        if (scale < a) {
+          ssq = 1.0 + ssq * (scale / a) * (scale / a);
+          scale = a;
+        } else {
+          ssq += (a / scale) * (a / scale);
+        }
+      }
+      return scale * std::sqrt(ssq);
+    }
+  }
+}
+
+// ---------------------------------------------------------------------------
+// The framework.
+
+namespace {
+
+// Resume points of the framework.
+enum Resume : int {
+  kAtStart = 0,
+  kInEstimate,
+  kInResidual,
+  kInStep,
+  kInTestPrecon,
+  kInTrueResidual,
+  kInMonitor,
+  kInFinalResidual,
+  kAtEnd,
+};
+
+// Steps of the estimate of ||A||.
+enum EstimateKase : int { kOnes = 1, kSigns, kUnit, kSignsAgain, kAlternating };
+
+template <class T>
+T sign_of(T y) {
+  if constexpr (kIsComplex<T>) {
+    const double a = std::abs(y);
+    return a == 0.0 ? T(1.0) : y / a;
+  } else {
+    return y >= 0.0 ? 1.0 : -1.0;
+  }
+}
+
+}  // namespace
+
+template <class T>
+Solver<T>::Solver(Scalars<T>& sc, T* u_, T* v_, const double* wgt_, T* work_)
+    : s(sc),
+      u(u_),
+      v(v_),
+      wgt(wgt_),
+      work(work_),
+      n(sc.I(kN)),
+      norm_code(sc.I(kNormCode)),
+      iterm(sc.I(kIterm)),
+      maxitn(sc.I(kMaxitn)),
+      monfreq(sc.I(kMonFreq)),
+      precon(sc.L(kPrecon)),
+      itn(sc.I(kItn)),
+      phase(sc.I(27)),
+      tol(sc.D(kTol)),
+      anorm(sc.D(kAnorm)),
+      sigmax(sc.D(kSigmax)),
+      stplhs(sc.D(kStplhs)),
+      stprhs(sc.D(kStprhs)),
+      bnorm(sc.D(57)),
+      xnorm(sc.D(58)),
+      r0bar(sc.D(67)),
+      plain2(sc.L(92)),
+      tidy(sc.L(93)),
+      x(work_ + kBlockLen<T>),
+      b(work_ + kBlockLen<T> + sc.I(kN)),
+      resume_(sc.I(26)),
+      est_iter_(sc.I(28)),
+      est_j_(sc.I(29)),
+      counter_(sc.I(30)),
+      failure_(sc.I(31)),
+      est_kase_(sc.I(32)),
+      tol_true_(sc.D(59)),
+      sqrt_eps_(sc.D(60)),
+      cancel_(sc.D(61)),
+      replace_(sc.D(62)),
+      xmax_(sc.D(63)),
+      rhs_max_(sc.D(64)),
+      r0norm_(sc.D(65)),
+      est_(sc.D(66)),
+      rec_passed_(sc.L(96)),
+      fresh_(sc.L(97)),
+      have_r0_(sc.L(98)),
+      have_residual_(sc.L(99)) {}
+
+template <class T>
+int Solver<T>::run(int code, int* failure) {
+  const int q = dispatch(code);
+  *failure = q == kDone ? failure_ : kOk;
+  return q;
+}
+
+template <class T>
+int Solver<T>::dispatch(int code) {
+  if (code == 0) return start();
+  if (std::abs(code) >= 100) return finish(kOk, false);
+  if (std::abs(code) >= 10) tidy = true;
+
+  switch (resume_) {
+    case kInEstimate:
+      return estimate(false);
+    case kInResidual: {
+      T* r = residual();
+      for (int i = 0; i < n; ++i) r[i] = b[i] - v[i];
+      have_residual_ = true;
+      if (!have_r0_) {
+        r0norm_ = norm(r);
+        have_r0_ = true;
+      }
+      residual_renewed();
+      if (itn == 0) return test();
+      return continue_iteration();
+    }
+    case kInStep:
+      return continue_iteration();
+    case kInTestPrecon:
+      stplhs = norm2(v);
+      if (itn == 0) r0bar = stplhs;
+      return test();
+    case kInTrueResidual:
+      return true_residual_test();
+    case kInMonitor:
+      return continue_iteration();
+    case kInFinalResidual:
+      for (int i = 0; i < n; ++i) v[i] = b[i] - v[i];
+      return finish(kOk, true);
+    default:
+      // Entered again after the end: hand back the same result.
+      return finish(failure_, false);
+  }
+}
+
+template <class T>
+int Solver<T>::start() {
+  copy(n, u, x);
+  copy(n, v, b);
+  const double eps = kEps;
+  tol_true_ = std::max(tol, eps * std::max(std::sqrt(static_cast<double>(n)), 10.0));
+  sqrt_eps_ = std::sqrt(eps);
+  cancel_ = 0.01 * sqrt_eps_;
+  replace_ = std::max(tol / eps, 1.0);
+  plain2 = std::lround(std::log(kSafeMin)) <= -230;
+  itn = 0;
+  counter_ = 0;
+  xmax_ = rhs_max_ = 0.0;
+  have_r0_ = have_residual_ = false;
+  fresh_ = rec_passed_ = tidy = false;
+  phase = 0;
+  if (iterm == 1 && anorm <= 0.0) return estimate(true);
+  return residual_request();
+}
+
+// Hager's estimator of the 1-norm as refined by Higham; the infinity norm is
+// the 1-norm of the transpose, so its products start with A^T.
+template <class T>
+int Solver<T>::estimate(bool first) {
+  const bool infinity = norm_code % 3 == 1;
+  const int forward = infinity ? kTransProduct : kProduct;
+  const int backward = -forward;
+  T* xi = residual();  // free until the iteration starts
+  auto sum_abs = [&] {
+    double sum = 0.0;
+    for (int i = 0; i < n; ++i) sum += std::abs(v[i]);
+    return sum;
+  };
+  auto unit = [&](int j) {
+    std::fill(u, u + n, T(0.0));
+    u[j] = 1.0;
+    est_kase_ = kUnit;
+    return forward;
+  };
+  auto alternating = [&] {
+    for (int i = 0; i < n; ++i)
+      u[i] = (i % 2 == 0 ? 1.0 : -1.0) * (1.0 + static_cast<double>(i) / (n - 1));
+    est_kase_ = kAlternating;
+    return forward;
+  };
+  auto largest = [&] { return iamax(n, v) - 1; };
+
+  resume_ = kInEstimate;
+  if (first) {
+    std::fill(u, u + n, T(1.0 / n));
+    est_kase_ = kOnes;
+    return forward;
+  }
+  switch (est_kase_) {
+    case kOnes:
+      est_ = sum_abs();
+      if (n == 1) break;
+      for (int i = 0; i < n; ++i) xi[i] = u[i] = sign_of(v[i]);
+      est_kase_ = kSigns;
+      return backward;
+    case kSigns:
+      est_j_ = largest();
+      est_iter_ = 2;
+      return unit(est_j_);
+    case kUnit: {
+      const double old = est_;
+      est_ = sum_abs();
+      bool same = true;
+      for (int i = 0; i < n && same; ++i) same = sign_of(v[i]) == xi[i];
+      if (same || est_ <= old) return alternating();
+      for (int i = 0; i < n; ++i) xi[i] = u[i] = sign_of(v[i]);
+      est_kase_ = kSignsAgain;
+      return backward;
+    }
+    case kSignsAgain: {
+      const int last = est_j_;
+      est_j_ = largest();
+      if (std::abs(v[last]) != std::abs(v[est_j_]) && est_iter_ < 5) {
+        ++est_iter_;
+        return unit(est_j_);
+      }
+      return alternating();
+    }
+    default:
+      est_ = std::max(est_, 2.0 * sum_abs() / (3.0 * n));
+      break;
+  }
+  anorm = est_;
+  return residual_request();
+}
+
+// State 1 and the request of state 2: the norms of b and x0, then r0.
+template <class T>
+int Solver<T>::residual_request() {
+  if (!have_r0_) {
+    bnorm = norm(b);
+    if (bnorm == 0.0) {
+      // b = 0: the solution is x = 0.
+      std::fill(x, x + n, T(0.0));
+      std::fill(u, u + n, T(0.0));
+      std::fill(v, v + n, T(0.0));
+      failure_ = kOk;
+      resume_ = kAtEnd;
+      have_residual_ = false;
+      return kDone;
+    }
+    xnorm = norm(x);
+  }
+  resume_ = kInResidual;
+  return request(kProduct, x);
+}
+
+template <class T>
+int Solver<T>::continue_iteration() {
+  if (fresh_) {
+    fresh_ = false;
+    return residual_request();
+  }
+  resume_ = kInStep;
+  const int q = step();
+  if (q == kStepComplete) return test();
+  if (q == kStepBreakdown) return finish(kBreakdown, false);
+  return q;
+}
+
+template <class T>
+int Solver<T>::test() {
+  T* r = residual();
+  if (iterm == 2) {
+    if (resume_ != kInTestPrecon) {
+      if (gmres_test() && itn > 0) {
+        stplhs = gmres_estimate();
+      } else if (precon) {
+        resume_ = kInTestPrecon;
+        return request(kPrecondition, r);
+      } else {
+        stplhs = norm2(r);
+        if (itn == 0) r0bar = stplhs;
+      }
+    }
+    xnorm = norm2(x);
+    stprhs = tol * (sigmax * xnorm + (gmres_test() ? r0bar : 0.0));
+    if (stplhs <= stprhs) {
+      if (itn == 0) return finish(kOk, false);
+      resume_ = kInFinalResidual;
+      return request(kProduct, x);
+    }
+    if (gmres_test()) fresh_ = true;  // the next cycle starts from b - A x
+    return after_test(kNoConvergence, false);
+  }
+
+  if (gmres_test() && itn > 0) {
+    resume_ = kInTrueResidual;
+    return request(kProduct, x);
+  }
+  xnorm = norm(x);
+  stplhs = norm(r);
+  stprhs = tol * (anorm * xnorm + bnorm);
+  xmax_ = std::max(xmax_, xnorm);
+  rhs_max_ = std::max(rhs_max_, stprhs);
+  if (stplhs <= stprhs) {
+    rec_passed_ = true;
+    if (itn == 0) return finish(kOk, false);
+    resume_ = kInTrueResidual;
+    return request(kProduct, x);
+  }
+  rec_passed_ = false;
+  counter_ = 0;
+  if (tidy) {
+    resume_ = kInTrueResidual;
+    return request(kProduct, x);
+  }
+  fresh_ = stplhs < rhs_max_ && (sqrt_eps_ * xmax_ >= xnorm || cancel_ * r0norm_ >= stplhs);
+  return after_test(kNoConvergence, false);
+}
+
+template <class T>
+int Solver<T>::true_residual_test() {
+  for (int i = 0; i < n; ++i) v[i] = b[i] - v[i];
+  xnorm = norm(x);
+  stplhs = norm(v);
+  stprhs = tol_true_ * (anorm * xnorm + bnorm);
+  if (stplhs <= stprhs) return finish(kOk, true);
+  if (gmres_test()) {
+    copy(n, v, residual());
+    return after_test(kNoConvergence, true);
+  }
+  if (!rec_passed_) return after_test(kNoConvergence, true);
+  if (++counter_ >= 2) return finish(kAccuracy, true);
+  if (xmax_ / xnorm / replace_ > 2.0) {
+    copy(n, v, residual());
+    counter_ = 0;
+    residual_renewed();
+  }
+  return after_test(kAccuracy, true);
+}
+
+// The end of state 4: stop, monitor or go on.  STOPPED is the failure if
+// the iteration stops now for its limit (5, or 2 when the recurrence passed
+// but the true residual did not).
+template <class T>
+int Solver<T>::after_test(int stopped, bool true_in_v) {
+  if (tidy) return finish(stopped == kAccuracy ? kAccuracy : kTidyStop, true_in_v);
+  if (itn >= maxitn) return finish(stopped, true_in_v);
+  const int count = monitor_count();
+  if (count > 0 && count % monfreq == 0) {
+    copy(n, x, u);
+    if (!true_in_v) copy(n, residual(), v);
+    resume_ = kInMonitor;
+    return kMonitor;
+  }
+  return continue_iteration();
+}
+
+// State 6: U = x, V = r (unless V already holds the true residual).
+template <class T>
+int Solver<T>::finish(int failure, bool true_in_v) {
+  failure_ = failure;
+  resume_ = kAtEnd;
+  copy(n, x, u);
+  if (!true_in_v && have_residual_) copy(n, residual(), v);
+  return kDone;
+}
+
+template <class T>
+int method_kernel(int code, T* u, T* v, const double* wgt, T* work, int* failure) {
+  switch (int_field(work, kMethod)) {
+    case kRgmres: return rgmres_kernel(code, u, v, wgt, work, failure);
+    case kCgs: return cgs_kernel(code, u, v, wgt, work, failure);
+    case kBicgstab: return bicgstab_kernel(code, u, v, wgt, work, failure);
+    default: return tfqmr_kernel(code, u, v, wgt, work, failure);
+  }
+}
+
+template int method_kernel(int, double*, double*, const double*, double*, int*);
+template int method_kernel(int, Complex*, Complex*, const double*, Complex*, int*);
+template class Solver<double>;
+template class Solver<Complex>;
+template struct Scalars<double>;
+template struct Scalars<Complex>;
+template bool sequence_guard(Guard, double*);
+template bool sequence_guard(Guard, Complex*);
+template double vector_norm(int, int, const double*, const double*, bool);
+template double vector_norm(int, int, const Complex*, const double*, bool);
+
+}  // namespace kiv::krylov

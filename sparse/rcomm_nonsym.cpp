@@ -1,0 +1,413 @@
+// The reverse-communication solvers of general systems: set-up, iteration
+// and monitoring, real (F11BDF, F11BEF, F11BFF) and complex (F11BRF, F11BSF,
+// F11BTF), one template over the scalar type.
+#include <algorithm>
+#include <climits>
+#include <cmath>
+#include <cstring>
+#include <string>
+
+#include "frame/constants.hpp"
+#include "frame/errors.hpp"
+#include "frame/wrappers.hpp"
+#include "kiv2.h"
+#include "sparse/krylov.hpp"
+
+namespace kiv::krylov {
+namespace {
+
+constexpr const char* kIllegal = " ** On entry, parameter number %2ld had an illegal value.";
+
+// The names and the texts that name a routine.
+template <class T>
+struct Routines;
+template <>
+struct Routines<double> {
+  static constexpr const char* setup = "F11BDF";
+  static constexpr const char* iterate = "F11BEF";
+  static constexpr const char* monitor = "F11BFF";
+  static constexpr const char* completed =
+      " ** F11BEF has already completed its tasks. You need to set a new problem.";
+  static constexpr const char* not_set_up =
+      " ** Either F11BDF was not called before calling this routine\n"
+      " ** or it has returned an error.";
+  static constexpr const char* out_of_sequence = " ** F11BFF has been called out of sequence.";
+};
+template <>
+struct Routines<Complex> {
+  static constexpr const char* setup = "F11BRF";
+  static constexpr const char* iterate = "F11BSF";
+  static constexpr const char* monitor = "F11BTF";
+  static constexpr const char* completed =
+      " ** F11BSF has already completed its tasks. You need to set a new problem.";
+  static constexpr const char* not_set_up =
+      " ** Either F11BRF was not called before calling this routine\n"
+      " ** or it has returned an error.";
+  static constexpr const char* out_of_sequence = " ** F11BTF has been called out of sequence.";
+};
+
+// The first letter of an option, or 0 when the argument is empty.
+char letter(const char* text, int len) { return len >= 1 && text != nullptr ? text[0] : '\0'; }
+bool one_of(char c, const char* set) { return c != '\0' && std::strchr(set, c) != nullptr; }
+
+// The method named by TEXT (LEN characters): 1..4, or 0 when not recognised.
+int method_code(const char* text, int len) {
+  if (text == nullptr || len < 1) return 0;
+  const std::string copy(text, static_cast<std::size_t>(len));
+  char name[21] = {};
+  int count = 0;
+  UPPERCASE_NAME(copy.c_str(), name, &count, 20, 20);
+  if (count == 0) return 0;
+  constexpr const char* kNames[] = {"RGMRES", "CGS", "BICGSTAB", "TFQMR"};
+  for (int k = 0; k < 4; ++k)
+    if (std::strncmp(name, kNames[k], std::strlen(kNames[k])) == 0) return k + 1;
+  return 0;
+}
+
+long long required_work(int block, int method, int iterm, bool precon, long long n, long long m) {
+  switch (method) {
+    case kRgmres: return block + n * (m + 3) + m * (m + 5) + 1;
+    case kCgs: return block + 7 * n;
+    case kBicgstab:
+      return block + (2 * n + m) * (m + 2) + ((iterm == 2 || (precon && m > 1)) ? n : 0) +
+             ((m > 1 && iterm == 2) ? n : 0);
+    default: return block + 10 * n;
+  }
+}
+
+template <class T>
+int setup(const char* method, const char* precon, const char* norm, const char* weight,
+          int iterm, int n, int m, double tol, int maxitn, double anorm, double sigmax, int monit,
+          int* lwreq, T* work, int lwork, char* record, int* ifail, int method_len,
+          int precon_len, int norm_len, int weight_len, int record_len) {
+  constexpr int block = kBlockLen<T>;
+  constexpr Messages kMessages{kIllegal};
+  Reporter rep(Routines<T>::setup, record, record_len);
+  *lwreq = 0;
+  if (lwork >= block) sequence_guard(Guard::reset, work);
+
+  const int code = method_code(method, method_len);
+  const int mmax = code == kRgmres ? 50 : 10;
+  const char p = letter(precon, precon_len), nm = letter(norm, norm_len),
+             w = letter(weight, weight_len);
+  const char* kNorms = "11Ii22";
+  const int norm_pos = one_of(nm, kNorms) ? static_cast<int>(std::strchr(kNorms, nm) - kNorms) + 1 : 0;
+  const int ncode = norm_pos > 0 ? (norm_pos + 1) / 2 - 1 : -1;
+  const bool weighted = w == 'W' || w == 'w';
+  const double tol_used = tol > 0.0 ? tol : 0.0;
+  const double anorm_used = iterm == 1 && anorm > 0.0 ? anorm : 0.0;
+  const double sigmax_used = iterm == 2 && sigmax > 0.0 ? sigmax : 0.0;
+
+  int bad = 0;
+  if (code == 0) bad = 1;
+  else if (!one_of(p, "NnPp")) bad = 2;
+  else if (ncode < 0) bad = 3;
+  else if (!one_of(w, "NnWw")) bad = 4;
+  else if ((iterm != 1 && iterm != 2) || (iterm == 2 && code == kTfqmr)) bad = 5;
+  else if (n < 1) bad = 6;
+  else if ((code == kRgmres || code == kBicgstab) && (m < 1 || m > std::min(mmax, n))) bad = 7;
+  else if (!(tol_used < 1.0)) bad = 8;
+  else if (maxitn < 1) bad = 9;
+  else if (monit > maxitn) bad = 12;
+  else if (lwork < block) bad = 15;
+  else if (iterm == 1 && ncode == 2 && anorm_used <= 0.0) bad = 10;
+  else if (iterm == 2 && weighted) bad = 4;
+  else if (iterm == 2 && ncode != 2) bad = 5;
+  else if (iterm == 2 && (code == kCgs || code == kBicgstab) && sigmax_used <= 0.0) bad = 11;
+  if (bad != 0) {
+    rep.fail(-bad, kMessages[0], bad);
+    return rep.finish(ifail);
+  }
+
+  const bool preconditioned = p == 'P' || p == 'p';
+  const bool uses_m = code == kRgmres || code == kBicgstab;
+  const long long req = required_work(block, code, iterm, preconditioned, n, uses_m ? m : 0);
+  *lwreq = static_cast<int>(std::min<long long>(req, INT_MAX));
+
+  std::fill(work, work + block, T(0.0));
+  set_field(work, kIntSize, kIntCount);
+  set_field(work, kRealSize, kRealCount);
+  set_field(work, kLogSize, kLogCount);
+  set_field(work, kMethod, code);
+  set_field(work, kNormCode, ncode + (weighted ? 3 : 0));
+  set_field(work, kIterm, iterm);
+  set_field(work, kN, n);
+  set_field(work, kM, uses_m ? std::min(m, maxitn) : 0);
+  set_field(work, kMaxitn, maxitn);
+  set_field(work, kMonFreq, monit > 0 ? monit : maxitn + 4);
+  set_field(work, kLwreq, *lwreq);
+  set_field(work, kTol, tol > 0.0 ? std::max(tol, kEps) : std::sqrt(kEps));
+  set_field(work, kAnorm, anorm_used);
+  set_field(work, kSigmax, sigmax_used);
+  set_bool(work, kPrecon, preconditioned);
+  set_bool(work, kFirstEntry, true);
+  set_bool(work, kFinished, false);
+  sequence_guard(Guard::setup, work);
+  return rep.finish(ifail);
+}
+
+template <class T>
+int iterate(int* irevcm, T* u, T* v, const double* wgt, T* work, int lwork, char* record,
+            int* ifail, int record_len) {
+  using R = Routines<T>;
+  constexpr int block = kBlockLen<T>;
+  constexpr Messages kMessages{
+      " ** On first entry, parameter number %2ld had an illegal value.",
+      " ** On re-entry, parameter number %2ld had an illegal value.",
+      R::completed,
+      " ** The required accuracy could not be obtained.\n"
+      " ** However, a reasonable accuracy may have been achieved.",
+      " ** User-requested termination: the required accuracy could not be obtained.\n"
+      " ** However, a reasonable accuracy may have been achieved.",
+      R::not_set_up,
+      " ** User-requested tidy termination.\n"
+      " ** The solution has not converged after%7ld iterations.",
+      " ** The solution has not converged after%7ld iterations.",
+      " ** Algorithm breakdown at iteration no.%7ld",
+      " ** User-requested immediate termination.",
+  };
+  enum { kFirstIllegal, kReIllegal, kCompleted, kAccuracyMsg, kUserAccuracy, kNotSetUp,
+         kTidyMsg, kNotConverged, kBreakdownMsg, kImmediate };
+  Reporter rep(R::iterate, record, record_len);
+
+  // Nothing in WORK may be touched when it is too short or was never set up.
+  if (lwork < block) {
+    rep.fail(-6, kMessages[*irevcm == 0 ? kFirstIllegal : kReIllegal], 6);
+    *irevcm = kDone;
+    return rep.finish(ifail);
+  }
+  if (!(int_field(work, kTag1) == kTagValue1 && int_field(work, kTag2) == kTagValue2)) {
+    rep.fail(3, kMessages[kNotSetUp]);
+    *irevcm = kDone;
+    return rep.finish(ifail);
+  }
+
+  set_field(work, kLastIrevcm, *irevcm);
+  bool first = bool_field(work, kFirstEntry);
+  bool finished = bool_field(work, kFinished);
+  const long long lwreq = int_field(work, kLwreq);
+  int multiplier = 1;
+  int failure = 0;
+  int request = kDone;
+  bool run = false;
+  int code = 0;
+
+  if (first) {
+    if (finished && *irevcm == kDone) {
+      failure = 1;
+    } else if (*irevcm != 0) {
+      failure = -1;
+    } else if (!sequence_guard(Guard::start, work)) {
+      failure = 3;
+    } else if (lwork < lwreq) {
+      failure = -6;
+    } else {
+      set_field(work, kLwork, lwork);
+      run = true;
+    }
+  } else if (lwork < lwreq) {
+    failure = -6;
+  } else {
+    const int last = int_field(work, kLastRequest);
+    if (*irevcm == 5) {
+      multiplier = 10;
+    } else if (*irevcm == 6) {
+      multiplier = 100;
+      failure = 8;
+    } else if (*irevcm == last) {
+      multiplier = int_field(work, kMultiplier);
+    } else {
+      multiplier = 100;
+      failure = -1;
+    }
+    code = multiplier * last;
+    run = true;
+  }
+
+  if (run) {
+    int kernel_failure = 0;
+    request = method_kernel(code, u, v, wgt, work, &kernel_failure);
+    if (failure == 0) failure = kernel_failure;
+  }
+  *irevcm = request;
+  set_field(work, kLastIrevcm, request);
+
+  if (request != kDone) {
+    if (request <= kPrecondition) first = false;
+  } else {
+    if (!first || failure == 0) {
+      finished = true;
+      sequence_guard(Guard::finish, work);
+    } else if (failure != 1 && failure != 3) {
+      sequence_guard(Guard::start, work);
+      sequence_guard(Guard::finish, work);
+    }
+    const long itn = int_field(work, kItn);
+    switch (failure) {
+      case 0: break;
+      case -1: case -6:
+        rep.fail(failure, kMessages[first ? kFirstIllegal : kReIllegal], -failure);
+        break;
+      case 1: rep.fail(1, kMessages[kCompleted]); break;
+      case 2: rep.fail(2, kMessages[multiplier == 10 ? kUserAccuracy : kAccuracyMsg]); break;
+      case 3: rep.fail(3, kMessages[kNotSetUp]); break;
+      case 4: rep.fail(4, kMessages[kTidyMsg], itn); break;
+      case 5: rep.fail(5, kMessages[kNotConverged], itn); break;
+      case 6: rep.fail(6, kMessages[kBreakdownMsg], itn); break;
+      default: rep.fail(8, kMessages[kImmediate]); break;
+    }
+  }
+
+  set_field(work, kLastRequest, request);
+  set_field(work, kMultiplier, multiplier);
+  set_bool(work, kFinished, finished);
+  set_bool(work, kFirstEntry, first);
+  return rep.finish(ifail);
+}
+
+template <class T>
+int monitor(int* itn, double* stplhs, double* stprhs, double* anorm, double* sigmax,
+            const T* work, int lwork, char* record, int* ifail, int record_len) {
+  constexpr Messages kMessages{kIllegal, Routines<T>::out_of_sequence};
+  Reporter rep(Routines<T>::monitor, record, record_len);
+  *itn = 0;
+  *stplhs = *stprhs = *anorm = *sigmax = 0.0;
+  if (lwork < kBlockLen<T>) {
+    rep.fail(-7, kMessages[0], 7);
+  } else if (!sequence_guard(Guard::monitor, const_cast<T*>(work))) {
+    rep.fail(1, kMessages[1]);
+  } else {
+    *itn = int_field(work, kItn);
+    *stplhs = field(work, kStplhs);
+    *stprhs = field(work, kStprhs);
+    *anorm = field(work, kAnorm);
+    *sigmax = field(work, kSigmax);
+  }
+  return rep.finish(ifail);
+}
+
+}  // namespace
+}  // namespace kiv::krylov
+
+using kiv::krylov::Complex;
+
+extern "C" {
+
+int KIV_CALL F11BDF(const char* method, const char* precon, const char* norm,
+                    const char* weight, int iterm, int n, int m, double tol, int maxitn,
+                    double anorm, double sigmax, int monit, int* lwreq, double* work, int lwork,
+                    char* record, int* ifail, int method_len, int precon_len, int norm_len,
+                    int weight_len, int record_len) {
+  return kiv::krylov::setup(method, precon, norm, weight, iterm, n, m, tol, maxitn, anorm, sigmax,
+                            monit, lwreq, work, lwork, record, ifail, method_len, precon_len,
+                            norm_len, weight_len, record_len);
+}
+
+int KIV_CALL F11BRF(const char* method, const char* precon, const char* norm,
+                    const char* weight, int iterm, int n, int m, double tol, int maxitn,
+                    double anorm, double sigmax, int monit, int* lwreq, kiv2_complex* work,
+                    int lwork, char* record, int* ifail, int method_len, int precon_len,
+                    int norm_len, int weight_len, int record_len) {
+  return kiv::krylov::setup(method, precon, norm, weight, iterm, n, m, tol, maxitn, anorm, sigmax,
+                            monit, lwreq, work, lwork, record, ifail, method_len, precon_len,
+                            norm_len, weight_len, record_len);
+}
+
+int KIV_CALL F11BEF(int* irevcm, double* u, double* v, const double* wgt, double* work,
+                    int lwork, char* record, int* ifail, int record_len) {
+  return kiv::krylov::iterate(irevcm, u, v, wgt, work, lwork, record, ifail, record_len);
+}
+
+int KIV_CALL F11BSF(int* irevcm, kiv2_complex* u, kiv2_complex* v, const double* wgt,
+                    kiv2_complex* work, int lwork, char* record, int* ifail, int record_len) {
+  return kiv::krylov::iterate(irevcm, u, v, wgt, work, lwork, record, ifail, record_len);
+}
+
+int KIV_CALL F11BFF(int* itn, double* stplhs, double* stprhs, double* anorm, double* sigmax,
+                    const double* work, int lwork, char* record, int* ifail, int record_len) {
+  return kiv::krylov::monitor(itn, stplhs, stprhs, anorm, sigmax, work, lwork, record, ifail,
+                              record_len);
+}
+
+int KIV_CALL F11BTF(int* itn, double* stplhs, double* stprhs, double* anorm, double* sigmax,
+                    const kiv2_complex* work, int lwork, char* record, int* ifail,
+                    int record_len) {
+  return kiv::krylov::monitor(itn, stplhs, stprhs, anorm, sigmax, work, lwork, record, ifail,
+                              record_len);
+}
+
+// Host wrappers.
+
+int KIV_CALL F11BDF_HOST(const char* method, const char* precon, const char* norm,
+                         const char* weight, const int* iterm, const int* n, const int* m,
+                         const double* tol, const int* maxitn, const double* anorm,
+                         const double* sigmax, const int* monit, int* lwreq, double* work,
+                         const int* lwork, int* ifail, int method_len, int, int, int) {
+  return kiv::host_call(
+      "F11BDF", ifail, [&] { POISON_INTEGER(lwreq); POISON_REALS(*lwork, work); },
+      [&](char* rec) {
+        return F11BDF(method, precon, norm, weight, *iterm, *n, *m, *tol, *maxitn, *anorm,
+                      *sigmax, *monit, lwreq, work, *lwork, rec, ifail, method_len, 1, 1, 1,
+                      KIV2_RECORD_LEN);
+      });
+}
+
+int KIV_CALL F11BRF_HOST(const char* method, const char* precon, const char* norm,
+                         const char* weight, const int* iterm, const int* n, const int* m,
+                         const double* tol, const int* maxitn, const double* anorm,
+                         const double* sigmax, const int* monit, int* lwreq, kiv2_complex* work,
+                         const int* lwork, int* ifail, int method_len, int, int, int) {
+  return kiv::host_call(
+      "F11BRF", ifail, [&] { POISON_INTEGER(lwreq); POISON_COMPLEXES(*lwork, work); },
+      [&](char* rec) {
+        return F11BRF(method, precon, norm, weight, *iterm, *n, *m, *tol, *maxitn, *anorm,
+                      *sigmax, *monit, lwreq, work, *lwork, rec, ifail, method_len, 1, 1, 1,
+                      KIV2_RECORD_LEN);
+      });
+}
+
+// The record is compared only when the call ends with a failure; a body that
+// fails always writes a record that agrees, so the check stays silent.
+int KIV_CALL F11BEF_HOST(int* irevcm, double* u, double* v, const double* wgt, double* work,
+                         const int* lwork, int* ifail) {
+  return kiv::host_call("F11BEF", ifail, kiv::no_poison, [&](char* rec) {
+    return F11BEF(irevcm, u, v, wgt, work, *lwork, rec, ifail, KIV2_RECORD_LEN);
+  });
+}
+
+int KIV_CALL F11BSF_HOST(int* irevcm, kiv2_complex* u, kiv2_complex* v, const double* wgt,
+                         kiv2_complex* work, const int* lwork, int* ifail) {
+  return kiv::host_call("F11BSF", ifail, kiv::no_poison, [&](char* rec) {
+    return F11BSF(irevcm, u, v, wgt, work, *lwork, rec, ifail, KIV2_RECORD_LEN);
+  });
+}
+
+int KIV_CALL F11BFF_HOST(int* itn, double* stplhs, double* stprhs, double* anorm,
+                         double* sigmax, const double* work, const int* lwork, int* ifail) {
+  return kiv::host_call(
+      "F11BFF", ifail,
+      [&] {
+        POISON_INTEGER(itn);
+        POISON_REAL(stplhs); POISON_REAL(stprhs); POISON_REAL(anorm); POISON_REAL(sigmax);
+      },
+      [&](char* rec) {
+        return F11BFF(itn, stplhs, stprhs, anorm, sigmax, work, *lwork, rec, ifail,
+                      KIV2_RECORD_LEN);
+      });
+}
+
+int KIV_CALL F11BTF_HOST(int* itn, double* stplhs, double* stprhs, double* anorm,
+                         double* sigmax, const kiv2_complex* work, const int* lwork, int* ifail) {
+  return kiv::host_call(
+      "F11BTF", ifail,
+      [&] {
+        POISON_INTEGER(itn);
+        POISON_REAL(stplhs); POISON_REAL(stprhs); POISON_REAL(anorm); POISON_REAL(sigmax);
+      },
+      [&](char* rec) {
+        return F11BTF(itn, stplhs, stprhs, anorm, sigmax, work, *lwork, rec, ifail,
+                      KIV2_RECORD_LEN);
+      });
+}
+
+}  // extern "C"
