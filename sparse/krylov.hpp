@@ -155,7 +155,7 @@ class Solver {
   int finish(int failure, bool true_residual_in_v);
   int test();
   int true_residual_test();
-  int after_test(int failure_if_stopped);
+  int after_test(int stopped, bool true_in_v);
   int residual_request();
   int continue_iteration();
 

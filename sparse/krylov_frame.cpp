@@ -199,12 +199,13 @@ int Solver<T>::dispatch(int code) {
       T* r = residual();
       for (int i = 0; i < n; ++i) r[i] = b[i] - v[i];
       have_residual_ = true;
-      if (!have_r0_) {
+      const bool initial = !have_r0_;
+      if (initial) {
         r0norm_ = norm(r);
         have_r0_ = true;
       }
       residual_renewed();
-      if (itn == 0) return test();
+      if (initial) return test();
       return continue_iteration();
     }
     case kInStep:

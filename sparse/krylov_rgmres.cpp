@@ -37,7 +37,7 @@ class Rgmres final : public Solver<T> {
         xnorm_cycle_(sc.D(kMethodReal + 3)) {}
 
  private:
-  enum Phase : int { kBegin = 0, kPreconR, kProduct, kPreconW };
+  enum Phase : int { kBegin = 0, kPreconR, kAwaitProduct, kPreconW };
 
   T* basis(int i) { return basis_ + static_cast<long>(i) * n; }  // v_{i+1}
   T& hh(int i, int j) { return h_[i + static_cast<long>(j) * (m_ + 1)]; }
@@ -64,7 +64,7 @@ class Rgmres final : public Solver<T> {
       case kPreconR:
         copy(n, v, basis_);
         return begin_cycle();
-      case kProduct:
+      case kAwaitProduct:
         if (precon) {
           phase = kPreconW;
           return request(kPrecondition, v);
@@ -93,7 +93,7 @@ class Rgmres final : public Solver<T> {
 
   int next_product() {
     ++itn;
-    phase = kProduct;
+    phase = kAwaitProduct;
     return request(kProduct, basis(k_));
   }
 

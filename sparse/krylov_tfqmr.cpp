@@ -3,6 +3,7 @@
 // convergence test sees a residual without an extra product.
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 
 #include "sparse/krylov.hpp"
 
