@@ -141,7 +141,9 @@ TEST(Methods, SingularValueTest) {
       o.sigmax = std::string(mc.method) == "RGMRES" ? 0.0 : 8.0;
       const Outcome<double> run = solve(a, b, o);
       expect_converged(a, b, o, run);
-      if (o.sigmax == 0.0) EXPECT_GT(run.sigmax, 1.0);
+      if (o.sigmax == 0.0) {
+        EXPECT_GT(run.sigmax, 1.0);
+      }
     }
   }
 }
