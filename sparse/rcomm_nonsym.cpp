@@ -286,6 +286,46 @@ int monitor(int* itn, double* stplhs, double* stprhs, double* anorm, double* sig
   return rep.finish(ifail);
 }
 
+void poison_work(int n, double* work) { POISON_REALS(n, work); }
+void poison_work(int n, Complex* work) { POISON_COMPLEXES(n, work); }
+
+template <class T>
+int setup_host(const char* method, const char* precon, const char* norm, const char* weight,
+               const int* iterm, const int* n, const int* m, const double* tol,
+               const int* maxitn, const double* anorm, const double* sigmax, const int* monit,
+               int* lwreq, T* work, const int* lwork, int* ifail, int method_len) {
+  return host_call(
+      Routines<T>::setup, ifail, [&] { POISON_INTEGER(lwreq); poison_work(*lwork, work); },
+      [&](char* rec) {
+        return setup(method, precon, norm, weight, *iterm, *n, *m, *tol, *maxitn, *anorm, *sigmax,
+                     *monit, lwreq, work, *lwork, rec, ifail, method_len, 1, 1, 1,
+                     KIV2_RECORD_LEN);
+      });
+}
+
+template <class T>
+int iterate_host(int* irevcm, T* u, T* v, const double* wgt, T* work, const int* lwork,
+                 int* ifail) {
+  return host_call(Routines<T>::iterate, ifail, no_poison, [&](char* rec) {
+    return iterate(irevcm, u, v, wgt, work, *lwork, rec, ifail, KIV2_RECORD_LEN);
+  });
+}
+
+template <class T>
+int monitor_host(int* itn, double* stplhs, double* stprhs, double* anorm, double* sigmax,
+                 const T* work, const int* lwork, int* ifail) {
+  return host_call(
+      Routines<T>::monitor, ifail,
+      [&] {
+        POISON_INTEGER(itn);
+        for (double* out : {stplhs, stprhs, anorm, sigmax}) POISON_REAL(out);
+      },
+      [&](char* rec) {
+        return monitor(itn, stplhs, stprhs, anorm, sigmax, work, *lwork, rec, ifail,
+                       KIV2_RECORD_LEN);
+      });
+}
+
 }  // namespace
 }  // namespace kiv::krylov
 
@@ -343,13 +383,8 @@ int KIV_CALL F11BDF_HOST(const char* method, const char* precon, const char* nor
                          const double* tol, const int* maxitn, const double* anorm,
                          const double* sigmax, const int* monit, int* lwreq, double* work,
                          const int* lwork, int* ifail, int method_len, int, int, int) {
-  return kiv::host_call(
-      "F11BDF", ifail, [&] { POISON_INTEGER(lwreq); POISON_REALS(*lwork, work); },
-      [&](char* rec) {
-        return F11BDF(method, precon, norm, weight, *iterm, *n, *m, *tol, *maxitn, *anorm,
-                      *sigmax, *monit, lwreq, work, *lwork, rec, ifail, method_len, 1, 1, 1,
-                      KIV2_RECORD_LEN);
-      });
+  return kiv::krylov::setup_host(method, precon, norm, weight, iterm, n, m, tol, maxitn, anorm,
+                                 sigmax, monit, lwreq, work, lwork, ifail, method_len);
 }
 
 int KIV_CALL F11BRF_HOST(const char* method, const char* precon, const char* norm,
@@ -357,57 +392,30 @@ int KIV_CALL F11BRF_HOST(const char* method, const char* precon, const char* nor
                          const double* tol, const int* maxitn, const double* anorm,
                          const double* sigmax, const int* monit, int* lwreq, kiv2_complex* work,
                          const int* lwork, int* ifail, int method_len, int, int, int) {
-  return kiv::host_call(
-      "F11BRF", ifail, [&] { POISON_INTEGER(lwreq); POISON_COMPLEXES(*lwork, work); },
-      [&](char* rec) {
-        return F11BRF(method, precon, norm, weight, *iterm, *n, *m, *tol, *maxitn, *anorm,
-                      *sigmax, *monit, lwreq, work, *lwork, rec, ifail, method_len, 1, 1, 1,
-                      KIV2_RECORD_LEN);
-      });
+  return kiv::krylov::setup_host(method, precon, norm, weight, iterm, n, m, tol, maxitn, anorm,
+                                 sigmax, monit, lwreq, work, lwork, ifail, method_len);
 }
 
 // The record is compared only when the call ends with a failure; a body that
 // fails always writes a record that agrees, so the check stays silent.
 int KIV_CALL F11BEF_HOST(int* irevcm, double* u, double* v, const double* wgt, double* work,
                          const int* lwork, int* ifail) {
-  return kiv::host_call("F11BEF", ifail, kiv::no_poison, [&](char* rec) {
-    return F11BEF(irevcm, u, v, wgt, work, *lwork, rec, ifail, KIV2_RECORD_LEN);
-  });
+  return kiv::krylov::iterate_host(irevcm, u, v, wgt, work, lwork, ifail);
 }
 
 int KIV_CALL F11BSF_HOST(int* irevcm, kiv2_complex* u, kiv2_complex* v, const double* wgt,
                          kiv2_complex* work, const int* lwork, int* ifail) {
-  return kiv::host_call("F11BSF", ifail, kiv::no_poison, [&](char* rec) {
-    return F11BSF(irevcm, u, v, wgt, work, *lwork, rec, ifail, KIV2_RECORD_LEN);
-  });
+  return kiv::krylov::iterate_host(irevcm, u, v, wgt, work, lwork, ifail);
 }
 
 int KIV_CALL F11BFF_HOST(int* itn, double* stplhs, double* stprhs, double* anorm,
                          double* sigmax, const double* work, const int* lwork, int* ifail) {
-  return kiv::host_call(
-      "F11BFF", ifail,
-      [&] {
-        POISON_INTEGER(itn);
-        POISON_REAL(stplhs); POISON_REAL(stprhs); POISON_REAL(anorm); POISON_REAL(sigmax);
-      },
-      [&](char* rec) {
-        return F11BFF(itn, stplhs, stprhs, anorm, sigmax, work, *lwork, rec, ifail,
-                      KIV2_RECORD_LEN);
-      });
+  return kiv::krylov::monitor_host(itn, stplhs, stprhs, anorm, sigmax, work, lwork, ifail);
 }
 
 int KIV_CALL F11BTF_HOST(int* itn, double* stplhs, double* stprhs, double* anorm,
                          double* sigmax, const kiv2_complex* work, const int* lwork, int* ifail) {
-  return kiv::host_call(
-      "F11BTF", ifail,
-      [&] {
-        POISON_INTEGER(itn);
-        POISON_REAL(stplhs); POISON_REAL(stprhs); POISON_REAL(anorm); POISON_REAL(sigmax);
-      },
-      [&](char* rec) {
-        return F11BTF(itn, stplhs, stprhs, anorm, sigmax, work, *lwork, rec, ifail,
-                      KIV2_RECORD_LEN);
-      });
+  return kiv::krylov::monitor_host(itn, stplhs, stprhs, anorm, sigmax, work, lwork, ifail);
 }
 
 }  // extern "C"

@@ -123,49 +123,37 @@ Csr<T> random_dominant(int n, int k, unsigned seed) {
 
 // The entry points of one scalar type.
 template <class T>
-struct Api;
-template <>
-struct Api<double> {
-  static constexpr int block = 100;
+struct Api {
+  static constexpr bool complex = std::is_same_v<T, Complex>;
+  static constexpr int block = complex ? 120 : 100;
+  static constexpr auto setup_fn = [] {
+    if constexpr (complex) return &F11BRF; else return &F11BDF;
+  }();
+  static constexpr auto iterate_fn = [] {
+    if constexpr (complex) return &F11BSF; else return &F11BEF;
+  }();
+  static constexpr auto monitor_fn = [] {
+    if constexpr (complex) return &F11BTF; else return &F11BFF;
+  }();
+
   static int setup(const std::string& method, char precon, char norm, char weight, int iterm,
                    int n, int m, double tol, int maxitn, double anorm, double sigmax, int monit,
-                   int* lwreq, double* work, int lwork, int* ifail) {
+                   int* lwreq, T* work, int lwork, int* ifail) {
     char record[KIV2_RECORD_LEN + 1];
-    return F11BDF(method.c_str(), &precon, &norm, &weight, iterm, n, m, tol, maxitn, anorm,
-                  sigmax, monit, lwreq, work, lwork, record, ifail,
-                  static_cast<int>(method.size()), 1, 1, 1, KIV2_RECORD_LEN);
+    return setup_fn(method.c_str(), &precon, &norm, &weight, iterm, n, m, tol, maxitn, anorm,
+                    sigmax, monit, lwreq, work, lwork, record, ifail,
+                    static_cast<int>(method.size()), 1, 1, 1, KIV2_RECORD_LEN);
   }
-  static int iterate(int* irevcm, double* u, double* v, const double* wgt, double* work,
-                     int lwork, int* ifail) {
+  static int iterate(int* irevcm, T* u, T* v, const double* wgt, T* work, int lwork,
+                     int* ifail) {
     char record[KIV2_RECORD_LEN + 1];
-    return F11BEF(irevcm, u, v, wgt, work, lwork, record, ifail, KIV2_RECORD_LEN);
-  }
-  static int monitor(int* itn, double* lhs, double* rhs, double* anorm, double* sigmax,
-                     const double* work, int lwork, int* ifail) {
-    char record[KIV2_RECORD_LEN + 1];
-    return F11BFF(itn, lhs, rhs, anorm, sigmax, work, lwork, record, ifail, KIV2_RECORD_LEN);
-  }
-};
-template <>
-struct Api<Complex> {
-  static constexpr int block = 120;
-  static int setup(const std::string& method, char precon, char norm, char weight, int iterm,
-                   int n, int m, double tol, int maxitn, double anorm, double sigmax, int monit,
-                   int* lwreq, Complex* work, int lwork, int* ifail) {
-    char record[KIV2_RECORD_LEN + 1];
-    return F11BRF(method.c_str(), &precon, &norm, &weight, iterm, n, m, tol, maxitn, anorm,
-                  sigmax, monit, lwreq, work, lwork, record, ifail,
-                  static_cast<int>(method.size()), 1, 1, 1, KIV2_RECORD_LEN);
-  }
-  static int iterate(int* irevcm, Complex* u, Complex* v, const double* wgt, Complex* work,
-                     int lwork, int* ifail) {
-    char record[KIV2_RECORD_LEN + 1];
-    return F11BSF(irevcm, u, v, wgt, work, lwork, record, ifail, KIV2_RECORD_LEN);
+    return iterate_fn(irevcm, u, v, wgt, work, lwork, record, ifail, KIV2_RECORD_LEN);
   }
   static int monitor(int* itn, double* lhs, double* rhs, double* anorm, double* sigmax,
-                     const Complex* work, int lwork, int* ifail) {
+                     const T* work, int lwork, int* ifail) {
     char record[KIV2_RECORD_LEN + 1];
-    return F11BTF(itn, lhs, rhs, anorm, sigmax, work, lwork, record, ifail, KIV2_RECORD_LEN);
+    return monitor_fn(itn, lhs, rhs, anorm, sigmax, work, lwork, record, ifail,
+                      KIV2_RECORD_LEN);
   }
 };
 
