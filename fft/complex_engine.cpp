@@ -6,6 +6,7 @@
 // with A(i, p, j) = A[i + L p + L F j] and B(i, j, q) = B[i + L j + L m q],
 // w^(q i) the table entry i of the pass's row q.
 #include <cmath>
+#include <cstring>
 #include <utility>
 
 #include "dense/blas.hpp"
@@ -15,11 +16,34 @@
 namespace kiv::fft {
 namespace {
 
-inline C load(const double* a, long k) { return {a[2 * k], a[2 * k + 1]}; }
-inline void store(double* a, long k, C v) {
-  a[2 * k] = v.r;
-  a[2 * k + 1] = v.i;
+// A complex value in one 16-byte vector register: the butterflies of the
+// passes then add and subtract both parts at once.
+typedef double v2 __attribute__((vector_size(16)));
+typedef long long v2i __attribute__((vector_size(16)));
+struct V {
+  v2 v;
+};
+inline V operator+(V a, V b) { return {a.v + b.v}; }
+inline V operator-(V a, V b) { return {a.v - b.v}; }
+inline V operator*(double s, V a) { return {s * a.v}; }
+inline v2 swapped(v2 a) { return __builtin_shuffle(a, v2i{1, 0}); }
+template <bool Fwd>
+inline V rot(V a) {  // times -i (forward) or +i
+  return {swapped(a.v) * (Fwd ? v2{1.0, -1.0} : v2{-1.0, 1.0})};
 }
+// A times W, or times the conjugate of W for the backward sign.
+template <bool Fwd>
+inline V twiddle(V a, V w) {
+  const v2 re = __builtin_shuffle(a.v, v2i{0, 0}), im = __builtin_shuffle(a.v, v2i{1, 1});
+  const v2 wt = Fwd ? swapped(w.v) * v2{-1.0, 1.0} : swapped(w.v);
+  return {(Fwd ? w.v : w.v * v2{1.0, -1.0}) * re + wt * im};
+}
+inline V load(const double* a, long k) {
+  V x;
+  std::memcpy(&x.v, a + 2 * k, sizeof x.v);
+  return x;
+}
+inline void store(double* a, long k, V x) { std::memcpy(a + 2 * k, &x.v, sizeof x.v); }
 
 // F known at compile time (2, 3, 4, 5 and the small odd primes).
 template <int F, bool Fwd>
@@ -27,9 +51,11 @@ void pass(int L, int m, const double* a, double* b, const double* rows, const Ro
   const long lf = static_cast<long>(L) * F, lm = static_cast<long>(L) * m;
   if (L == 1) {  // the last pass: no twiddles, j runs along the data
     for (int j = 0; j < m; ++j) {
-      C x[F];
+      V x[F];
+#pragma GCC unroll 19
       for (int p = 0; p < F; ++p) x[p] = load(a, p + F * j);
       dft<F, Fwd>(x, roots);
+#pragma GCC unroll 19
       for (int q = 0; q < F; ++q) store(b, j + m * q, x[q]);
     }
     return;
@@ -38,16 +64,20 @@ void pass(int L, int m, const double* a, double* b, const double* rows, const Ro
     const double* aj = a + 2 * lf * j;
     double* bj = b + 2 * L * j;
     {  // i = 0: every twiddle is 1
-      C x[F];
+      V x[F];
+#pragma GCC unroll 19
       for (int p = 0; p < F; ++p) x[p] = load(aj, L * p);
       dft<F, Fwd>(x, roots);
+#pragma GCC unroll 19
       for (int q = 0; q < F; ++q) store(bj, lm * q, x[q]);
     }
     for (int i = 1; i < L; ++i) {
-      C x[F];
+      V x[F];
+#pragma GCC unroll 19
       for (int p = 0; p < F; ++p) x[p] = load(aj, i + L * p);
       dft<F, Fwd>(x, roots);
       store(bj, i, x[0]);
+#pragma GCC unroll 19
       for (int q = 1; q < F; ++q)
         store(bj, i + lm * q, twiddle<Fwd>(x[q], load(rows, (q - 1) * L + i)));
     }
@@ -59,30 +89,30 @@ template <bool Fwd>
 void general_pass(int f, int L, int m, const double* a, double* b, const double* rows) {
   const long lf = static_cast<long>(L) * f, lm = static_cast<long>(L) * m;
   auto root = [&](int r) {
-    return r == 0 ? C{1.0, 0.0} : load(rows, static_cast<long>(r - 1) * L);
+    return r == 0 ? V{v2{1.0, 0.0}} : load(rows, static_cast<long>(r - 1) * L);
   };
   const int h = f / 2;
   for (int j = 0; j < m; ++j) {
     const double* aj = a + 2 * lf * j;
     double* bj = b + 2 * L * j;
     for (int i = 0; i < L; ++i) {
-      const C x0 = load(aj, i);
-      C y0 = x0;
+      const V x0 = load(aj, i);
+      V y0 = x0;
       for (int p = 1; p < f; ++p) y0 = y0 + load(aj, i + L * p);
       store(bj, i, y0);
       for (int q = 1; q <= h; ++q) {
-        C s = x0, d = {0.0, 0.0};
+        V s = x0, d{};
         int r = 0;
         for (int p = 1; p <= h; ++p) {
           r += q;
           if (r >= f) r -= f;
-          const C u = load(aj, i + L * p), v = load(aj, i + L * (f - p));
-          const C w = root(r);  // (cos, -sin) of 2 pi r/f
-          s = s + w.r * (u + v);
-          d = d + (-w.i) * (u - v);
+          const V u = load(aj, i + L * p), v = load(aj, i + L * (f - p));
+          const v2 w = root(r).v;  // (cos, -sin) of 2 pi r/f
+          s = s + w[0] * (u + v);
+          d = d + (-w[1]) * (u - v);
         }
-        const C e = rot<Fwd>(d);
-        C y1 = s + e, y2 = s - e;
+        const V e = rot<Fwd>(d);
+        V y1 = s + e, y2 = s - e;
         if (i > 0) {
           y1 = twiddle<Fwd>(y1, load(rows, static_cast<long>(q - 1) * L + i));
           y2 = twiddle<Fwd>(y2, load(rows, static_cast<long>(f - q - 1) * L + i));
@@ -193,9 +223,10 @@ C unit_root(long r, long n) {
 
 void twiddle_rows(int n, const int* factors, double* re, double* im, int stride) {
   // Entry t of a row is the product of an exact root at t0, a multiple of
-  // kSpan, and one of kSpan exact roots for t - t0: at most an ulp or two
-  // from the exact value, for kSpan + L/kSpan sines and cosines per row.
-  constexpr int kSpan = 32;
+  // the span, and one of span exact roots for t - t0: an ulp or two from the
+  // exact value, for span + L/span sines and cosines per row (the span near
+  // sqrt L makes that least).
+  constexpr int kMaxSpan = 256;
   long at = 0;
   auto put = [&](C w) {
     re[stride * at] = w.r;
@@ -204,16 +235,18 @@ void twiddle_rows(int n, const int* factors, double* re, double* im, int stride)
   };
   for (int k = 0, m = 1; factors[k] != 0 && n > 1; m *= factors[k], ++k) {
     const int f = factors[k], L = n / (m * f);
+    int span = 4;
+    while (span < kMaxSpan && static_cast<long>(span) * span < L) span *= 2;
     for (int q = 1; q < f; ++q) {
       const long step = static_cast<long>(q) * m % n;  // the index advances by q m
-      if (L <= kSpan) {
+      if (L <= span) {
         for (int t = 0; t < L; ++t) put(unit_root(step * t, n));
       } else {
-        C near[kSpan];
-        for (int d = 0; d < kSpan; ++d) near[d] = unit_root(step * d, n);
-        for (int t0 = 0; t0 < L; t0 += kSpan) {
+        C near[kMaxSpan];
+        for (int d = 0; d < span; ++d) near[d] = unit_root(step * d, n);
+        for (int t0 = 0; t0 < L; t0 += span) {
           const C base = unit_root(step * t0, n);
-          for (int d = 0; d < kSpan && t0 + d < L; ++d) put(d == 0 ? base : mul(base, near[d]));
+          for (int d = 0; d < span && t0 + d < L; ++d) put(d == 0 ? base : mul(base, near[d]));
         }
       }
       if (f >= 7) {  // the row starts with the radix's own root

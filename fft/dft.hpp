@@ -55,35 +55,36 @@ inline constexpr double kCos36 = 0.8090169943749475;
 inline constexpr double kSin72 = 0.9510565162951535;
 inline constexpr double kSin36 = 0.5877852522924731;
 
-// The DFT of the F values in X, in place.  Generic odd F pairs the terms p
+// The DFT of the F values in X, in place; T is C or any type with the same
+// operations (+, -, a real factor times T, rot).  Generic odd F pairs the terms p
 // and F-p; F = 2, 3, 4, 5, 6 and 8 have their own arrangements.
-template <int F, bool Fwd>
-inline void dft(C* x, const Roots& roots) {
+template <int F, bool Fwd, class T>
+inline void dft(T* x, const Roots& roots) {
   if constexpr (F == 2) {
-    const C a = x[0], b = x[1];
+    const T a = x[0], b = x[1];
     x[0] = a + b;
     x[1] = a - b;
   } else if constexpr (F == 3) {
-    const C t = x[1] + x[2];
-    const C u = x[0] - 0.5 * t;
-    const C d = rot<Fwd>(kSin60 * (x[1] - x[2]));
+    const T t = x[1] + x[2];
+    const T u = x[0] - 0.5 * t;
+    const T d = rot<Fwd>(kSin60 * (x[1] - x[2]));
     x[0] = x[0] + t;
     x[1] = u + d;
     x[2] = u - d;
   } else if constexpr (F == 4) {
-    const C a = x[0] + x[2], b = x[0] - x[2], c = x[1] + x[3];
-    const C d = rot<Fwd>(x[1] - x[3]);
+    const T a = x[0] + x[2], b = x[0] - x[2], c = x[1] + x[3];
+    const T d = rot<Fwd>(x[1] - x[3]);
     x[0] = a + c;
     x[2] = a - c;
     x[1] = b + d;
     x[3] = b - d;
   } else if constexpr (F == 5) {
-    const C t1 = x[1] + x[4], t2 = x[2] + x[3];
-    const C d1 = x[1] - x[4], d2 = x[2] - x[3];
-    const C a1 = x[0] + kCos72 * t1 - kCos36 * t2;
-    const C a2 = x[0] - kCos36 * t1 + kCos72 * t2;
-    const C b1 = rot<Fwd>(kSin72 * d1 + kSin36 * d2);
-    const C b2 = rot<Fwd>(kSin36 * d1 - kSin72 * d2);
+    const T t1 = x[1] + x[4], t2 = x[2] + x[3];
+    const T d1 = x[1] - x[4], d2 = x[2] - x[3];
+    const T a1 = x[0] + kCos72 * t1 - kCos36 * t2;
+    const T a2 = x[0] - kCos36 * t1 + kCos72 * t2;
+    const T b1 = rot<Fwd>(kSin72 * d1 + kSin36 * d2);
+    const T b2 = rot<Fwd>(kSin36 * d1 - kSin72 * d2);
     x[0] = x[0] + t1 + t2;
     x[1] = a1 + b1;
     x[4] = a1 - b1;
@@ -91,9 +92,9 @@ inline void dft(C* x, const Roots& roots) {
     x[3] = a2 - b2;
   } else if constexpr (F == 6) {
     // Prime-factor split 6 = 2 x 3: no twiddles between the two stages.
-    C e[3] = {x[0], x[2], x[4]}, o[3] = {x[3], x[5], x[1]};
-    dft<3, Fwd>(e, roots);
-    dft<3, Fwd>(o, roots);
+    T e[3] = {x[0], x[2], x[4]}, o[3] = {x[3], x[5], x[1]};
+    dft<3, Fwd, T>(e, roots);
+    dft<3, Fwd, T>(o, roots);
     x[0] = e[0] + o[0];
     x[3] = e[0] - o[0];
     x[4] = e[1] + o[1];
@@ -101,12 +102,12 @@ inline void dft(C* x, const Roots& roots) {
     x[2] = e[2] + o[2];
     x[5] = e[2] - o[2];
   } else if constexpr (F == 8) {
-    C e[4] = {x[0], x[2], x[4], x[6]}, o[4] = {x[1], x[3], x[5], x[7]};
-    dft<4, Fwd>(e, roots);
-    dft<4, Fwd>(o, roots);
-    const C o1 = kSqrtHalf * (o[1] + rot<Fwd>(o[1]));
-    const C o2 = rot<Fwd>(o[2]);
-    const C o3 = kSqrtHalf * (rot<Fwd>(o[3]) - o[3]);
+    T e[4] = {x[0], x[2], x[4], x[6]}, o[4] = {x[1], x[3], x[5], x[7]};
+    dft<4, Fwd, T>(e, roots);
+    dft<4, Fwd, T>(o, roots);
+    const T o1 = kSqrtHalf * (o[1] + rot<Fwd>(o[1]));
+    const T o2 = rot<Fwd>(o[2]);
+    const T o3 = kSqrtHalf * (rot<Fwd>(o[3]) - o[3]);
     x[0] = e[0] + o[0];
     x[4] = e[0] - o[0];
     x[1] = e[1] + o1;
@@ -118,23 +119,26 @@ inline void dft(C* x, const Roots& roots) {
   } else {
     static_assert(F % 2 == 1 && F <= kMaxTabledRadix);
     constexpr int h = F / 2;
-    C sum[h + 1], dif[h + 1];
-    C y0 = x[0];
+    T sum[h + 1], dif[h + 1];
+    T y0 = x[0];
+#pragma GCC unroll 19
     for (int p = 1; p <= h; ++p) {
       sum[p] = x[p] + x[F - p];
       dif[p] = x[p] - x[F - p];
       y0 = y0 + sum[p];
     }
+#pragma GCC unroll 19
     for (int q = 1; q <= h; ++q) {
-      C a = x[0], b = {0.0, 0.0};
+      T a = x[0], b{};
       int r = 0;
+#pragma GCC unroll 19
       for (int p = 1; p <= h; ++p) {
         r += q;
         if (r >= F) r -= F;
         a = a + roots.c[r] * sum[p];
         b = b + roots.s[r] * dif[p];
       }
-      const C d = rot<Fwd>(b);
+      const T d = rot<Fwd>(b);
       x[q] = a + d;
       x[F - q] = a - d;
     }

@@ -18,9 +18,18 @@
 
 namespace kiv::fft {
 
-// Sub-transform p holds the sequence of relative index p.
-inline constexpr int kIdentityOffsets[kMaxTabledRadix] = {0,  1,  2,  3,  4,  5,  6,  7,  8, 9,
-                                                          10, 11, 12, 13, 14, 15, 16, 17, 18};
+// The relative index of the sequence whose transform is sub-transform p:
+// p itself, or its bit reversal where radix-2 passes were grouped into a
+// radix-4 or radix-8 pass.
+template <int F, bool Reversed>
+constexpr int offset(int p) {
+  if constexpr (Reversed && F == 4)
+    return (p & 1) << 1 | p >> 1;
+  else if constexpr (Reversed && F == 8)
+    return (p & 1) << 2 | (p & 2) | p >> 2;
+  else
+    return p;
+}
 
 struct PassShape {
   bool blocks_outer;  // visit index j inside each block (cheap twiddles),
@@ -39,14 +48,17 @@ struct PassShape {
 // (PAIR when 0 < j < m/2, the inputs then complex) and every lane, SRC and
 // DST pointing at the lane's first element of the block.  TWIDDLES(j) runs
 // before the groups of index j that need it.
-template <class T, class Fn>
+template <bool One, class T, class Fn>
 void for_each_group(const PassShape& g, const double* in, double* out, T&& twiddles, Fn&& fn) {
   auto group = [&](int b, int j) {
     const bool pair = j > 0 && 2 * j < g.m;
     if (j > 0 && (g.blocks_outer || b == 0)) twiddles(j);
     const double* src = in + b * g.in_block;
     double* dst = out + b * g.out_block;
-    for (long s = 0; s < g.lanes; ++s) fn(src + s, dst + s, j, pair);
+    if constexpr (One)
+      fn(src, dst, j, pair);
+    else
+      for (long s = 0; s < g.lanes; ++s) fn(src + s, dst + s, j, pair);
   };
   if (g.blocks_outer) {
     for (int b = 0; b < g.blocks; ++b)
@@ -87,46 +99,71 @@ inline void sub_write(double* dp, int j, int m, long ls, bool pair, C v) {
   if (pair) dp[(m - j) * ls] = v.i;
 }
 
-// W(j, w) fills w[o] = exp(-2 pi i o j/(F m)) for o = 1 .. F-1.  OFFSET[p]
-// is the relative index of the sequence whose transform is sub-transform p
-// (the identity, or a digit reversal where radix-2 passes were grouped).
-template <int F, class W>
-void hermitian_combine(const PassShape& g, const int* offset, const double* in, double* out,
-                       W&& twiddles, const Roots& roots) {
+// W(j, w) fills w[o] = exp(-2 pi i o j/(F m)) for o = 1 .. F-1.
+template <int F, bool One, bool Reversed, class W>
+void hermitian_combine(const PassShape& g, const double* in, double* out, W&& twiddles,
+                       const Roots& roots) {
   const int m = g.m;
-  const long fm = F * m, ls = g.lanes;
+  const long fm = F * m, ls = One ? 1 : g.lanes;
   C w[F];
   w[0] = {1.0, 0.0};
-  for_each_group(
+  for_each_group<One>(
       g, in, out, [&](int j) { twiddles(j, w); },
       [&](const double* src, double* dst, int j, bool pair) {
         C t[F];
+#pragma GCC unroll 19
         for (int p = 0; p < F; ++p) {
           const C y = sub_read(src + p * g.sub_stride, j, m, ls, pair);
-          t[offset[p]] = j == 0 ? y : mul(y, w[offset[p]]);
+          t[offset<F, Reversed>(p)] = j == 0 ? y : mul(y, w[offset<F, Reversed>(p)]);
         }
         dft<F, true>(t, roots);
-        for (int q = 0; q < F; ++q) packed_write(dst, j + q * m, fm, ls, t[q], pair);
+        // 0 < j < m/2: frequency j + q m lies below F m/2 exactly when 2q < F.
+        if (!pair) {
+#pragma GCC unroll 19
+          for (int q = 0; q < F; ++q) packed_write(dst, j + q * m, fm, ls, t[q], false);
+          return;
+        }
+#pragma GCC unroll 19
+        for (int q = 0; q < F; ++q) {
+          const long k = j + q * m;
+          if (2 * q < F) {
+            dst[k * ls] = t[q].r;
+            dst[(fm - k) * ls] = t[q].i;
+          } else {
+            dst[(fm - k) * ls] = t[q].r;
+            dst[k * ls] = -t[q].i;
+          }
+        }
       });
 }
 
 // The inverse arrangement: sub-transform p receives
-// v_j = w^(o j) * sum_r W_{j + r m} exp(-2 pi i r o/F) with o = OFFSET[p].
-template <int F, class W>
-void hermitian_split(const PassShape& g, const int* offset, const double* in, double* out,
-                     W&& twiddles, const Roots& roots) {
+// v_j = w^(o j) * sum_r W_{j + r m} exp(-2 pi i r o/F) with o = offset(p).
+template <int F, bool One, bool Reversed, class W>
+void hermitian_split(const PassShape& g, const double* in, double* out, W&& twiddles,
+                     const Roots& roots) {
   const int m = g.m;
-  const long fm = F * m, ls = g.lanes;
+  const long fm = F * m, ls = One ? 1 : g.lanes;
   C w[F];
   w[0] = {1.0, 0.0};
-  for_each_group(
+  for_each_group<One>(
       g, in, out, [&](int j) { twiddles(j, w); },
       [&](const double* src, double* dst, int j, bool pair) {
         C t[F];
-        for (int r = 0; r < F; ++r) t[r] = packed_read(src, j + r * m, fm, ls);
+#pragma GCC unroll 19
+        for (int r = 0; r < F; ++r) {
+          const long k = j + r * m;
+          if (!pair)
+            t[r] = packed_read(src, k, fm, ls);
+          else if (2 * r < F)
+            t[r] = {src[k * ls], src[(fm - k) * ls]};  // as in the combine
+          else
+            t[r] = {src[(fm - k) * ls], -src[k * ls]};
+        }
         dft<F, true>(t, roots);
+#pragma GCC unroll 19
         for (int p = 0; p < F; ++p) {
-          const int o = offset[p];
+          const int o = offset<F, Reversed>(p);
           sub_write(dst + p * g.sub_stride, j, m, ls, pair, j == 0 ? t[o] : mul(t[o], w[o]));
         }
       });

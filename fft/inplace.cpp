@@ -14,15 +14,6 @@ constexpr int kLargestPrime = 19;
 constexpr int kMostFactors = 20;
 constexpr int kGroupLimit = 8;
 
-constexpr int kBitReversed4[4] = {0, 2, 1, 3};
-constexpr int kBitReversed8[8] = {0, 4, 2, 6, 1, 5, 3, 7};
-
-const int* offsets(int f) {
-  if (f == 4) return kBitReversed4;
-  if (f == 8) return kBitReversed8;
-  return kIdentityOffsets;
-}
-
 // The digit reversal over the ungrouped list (f_1 .. f_k): position j, with
 // digits d_1 (radix f_1, least significant) .. d_k, holds after the passes
 // the value whose index has d_k least significant and d_1 most.  GATHER
@@ -63,9 +54,9 @@ void pass(bool analysis, int n, int m, double* x) {
   const Roots roots(F % 2 ? F : 1);
   const PassShape g{false, m, 1, n / (F * m), F * m, F * m, m};
   if (analysis)
-    hermitian_combine<F>(g, offsets(F), x, x, twiddles, roots);
+    hermitian_combine<F, true, true>(g, x, x, twiddles, roots);
   else
-    hermitian_split<F>(g, offsets(F), x, x, twiddles, roots);
+    hermitian_split<F, true, true>(g, x, x, twiddles, roots);
 }
 
 void run_pass(bool analysis, int f, int n, int m, double* x) {

@@ -47,7 +47,7 @@ std::pair<C, C> paired_outputs(int f, int q, In&& in, const Rows& rows) {
 void general_combine(int f, const PassShape& g, const double* in, double* out, Rows rows) {
   const int m = g.m;
   const long fm = static_cast<long>(f) * m, ls = g.lanes;
-  for_each_group(
+  for_each_group<false>(
       g, in, out, [](int) {},
       [&](const double* src, double* dst, int j, bool pair) {
         auto input = [&](int p) {
@@ -65,7 +65,7 @@ void general_combine(int f, const PassShape& g, const double* in, double* out, R
 void general_split(int f, const PassShape& g, const double* in, double* out, Rows rows) {
   const int m = g.m;
   const long fm = static_cast<long>(f) * m, ls = g.lanes;
-  for_each_group(
+  for_each_group<false>(
       g, in, out, [](int) {},
       [&](const double* src, double* dst, int j, bool pair) {
         auto input = [&](int r) { return packed_read(src, j + static_cast<long>(r) * m, fm, ls); };
@@ -87,10 +87,15 @@ void pass(bool forward, const PassShape& g, const double* in, double* out, Rows 
     for (int q = 1; q < F; ++q) w[q] = rows.at(q, j);
   };
   const Roots roots(F >= 7 ? F : 1);
-  if (forward)
-    hermitian_combine<F>(g, kIdentityOffsets, in, out, twiddles, roots);
+  const bool one = g.lanes == 1;  // one sequence: no lane loop at all
+  if (forward && one)
+    hermitian_combine<F, true, false>(g, in, out, twiddles, roots);
+  else if (forward)
+    hermitian_combine<F, false, false>(g, in, out, twiddles, roots);
+  else if (one)
+    hermitian_split<F, true, false>(g, in, out, twiddles, roots);
   else
-    hermitian_split<F>(g, kIdentityOffsets, in, out, twiddles, roots);
+    hermitian_split<F, false, false>(g, in, out, twiddles, roots);
 }
 
 void run_pass(bool forward, int f, const PassShape& g, const double* in, double* out, Rows rows) {
