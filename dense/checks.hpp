@@ -18,6 +18,7 @@
 
 #include <array>
 #include <cstddef>
+#include <type_traits>
 
 #include "frame/errors.hpp"
 
@@ -36,17 +37,20 @@ struct Option {
   int len;
 };
 
-// One standard argument as the checks see it: an integer, an option, or
-// anything else (arrays, scalars), which no check reads.
+// One standard argument as the checks see it: an integer, a real, an
+// option or an array; anything else no check reads.
 struct Arg {
   Arg(int v) : value(v) {}
   Arg(double v) : real(v) {}
   Arg(Option o) : option(o) {}
   template <class T>
-  Arg(const T&) {}
+  Arg(const T& v) {
+    if constexpr (std::is_pointer_v<T>) ptr = v;
+  }
   int value = 0;
   double real = 0.0;
   Option option{nullptr, 0};
+  const void* ptr = nullptr;  // arrays, for rules that look inside them
 };
 
 // The option's first letter in upper case, or 0 when there is none to read.

@@ -290,6 +290,109 @@ KIV_API void KIV_CALL TUNING_STORE(int ispec, const char* name, int* ival,      
 KIV_API int KIV_CALL F01AAZ_BYREF(double* a, const int* ia, const int* n,        /* _q36053@28 */
                                   double* x, const int* ix, double* piv, int* ifail);
 
+/* The nonsymmetric eigenproblem (LAPACK's arguments and meanings; illegal
+ * arguments set INFO = -position silently).  With the initial tuning values
+ * DHSEQR runs the double-shift and ZHSEQR the single-shift QR. */
+KIV_API void KIV_CALL F08PEF_DHSEQR(int entry, const char* job,                  /* _q93513@68 */
+                                    const char* compz, int n, int ilo, int ihi, double* h,
+                                    int ldh, double* wr, double* wi, double* z, int ldz,
+                                    double* work, int lwork, int* info, int job_len,
+                                    int compz_len);
+KIV_API void KIV_CALL F08PEF(const char* job, const char* compz, int n, int ilo, /* _q83817@64 */
+                             int ihi, double* h, int ldh, double* wr, double* wi, double* z,
+                             int ldz, double* work, int lwork, int* info, int job_len,
+                             int compz_len);
+KIV_API void KIV_CALL F08PSF_ZHSEQR(int entry, const char* job,                  /* _q93929@64 */
+                                    const char* compz, int n, int ilo, int ihi,
+                                    kiv2_complex* h, int ldh, kiv2_complex* w, kiv2_complex* z,
+                                    int ldz, kiv2_complex* work, int lwork, int* info,
+                                    int job_len, int compz_len);
+KIV_API void KIV_CALL F08PSF(const char* job, const char* compz, int n, int ilo, /* _q40971@60 */
+                             int ihi, kiv2_complex* h, int ldh, kiv2_complex* w,
+                             kiv2_complex* z, int ldz, kiv2_complex* work, int lwork,
+                             int* info, int job_len, int compz_len);
+KIV_API void KIV_CALL F08QFF_DTREXC(int entry, const char* compq, int n,         /* _q36052@48 */
+                                    double* t, int ldt, double* q, int ldq, int* ifst,
+                                    int* ilst, double* work, int* info, int compq_len);
+KIV_API void KIV_CALL F08QFF(const char* compq, int n, double* t, int ldt,       /* _q59783@44 */
+                             double* q, int ldq, int* ifst, int* ilst, double* work,
+                             int* info, int compq_len);
+KIV_API void KIV_CALL F08QTF_ZTREXC(int entry, const char* compq, int n,         /* _q34905@44 */
+                                    kiv2_complex* t, int ldt, kiv2_complex* q, int ldq,
+                                    int ifst, int ilst, int* info, int compq_len);
+KIV_API void KIV_CALL F08QTF(const char* compq, int n, kiv2_complex* t, int ldt, /* _q71144@40 */
+                             kiv2_complex* q, int ldq, int ifst, int ilst, int* info,
+                             int compq_len);
+KIV_API void KIV_CALL F08QKF_DTREVC(int entry, const char* side,                 /* _q47595@68 */
+                                    const char* howmny, int* select, int n, const double* t,
+                                    int ldt, double* vl, int ldvl, double* vr, int ldvr,
+                                    int mm, int* m, double* work, int* info, int side_len,
+                                    int howmny_len);
+KIV_API void KIV_CALL F08QKF(const char* side, const char* howmny, int* select,  /* _q41861@64 */
+                             int n, const double* t, int ldt, double* vl, int ldvl,
+                             double* vr, int ldvr, int mm, int* m, double* work, int* info,
+                             int side_len, int howmny_len);
+KIV_API void KIV_CALL F08QLF_DTRSNA(int entry, const char* job,                  /* _q51210@84 */
+                                    const char* howmny, const int* select, int n,
+                                    const double* t, int ldt, const double* vl, int ldvl,
+                                    const double* vr, int ldvr, double* s, double* sep, int mm,
+                                    int* m, double* work, int ldwork, int* iwork, int* info,
+                                    int job_len, int howmny_len);
+KIV_API void KIV_CALL F08QLF(const char* job, const char* howmny,                /* _q30309@80 */
+                             const int* select, int n, const double* t, int ldt,
+                             const double* vl, int ldvl, const double* vr, int ldvr, double* s,
+                             double* sep, int mm, int* m, double* work, int ldwork, int* iwork,
+                             int* info, int job_len, int howmny_len);
+KIV_API void KIV_CALL F08QYF_ZTRSNA(int entry, const char* job,                  /* _q68039@84 */
+                                    const char* howmny, const int* select, int n,
+                                    const kiv2_complex* t, int ldt, const kiv2_complex* vl,
+                                    int ldvl, const kiv2_complex* vr, int ldvr, double* s,
+                                    double* sep, int mm, int* m, kiv2_complex* work, int ldwork,
+                                    double* rwork, int* info, int job_len, int howmny_len);
+KIV_API void KIV_CALL F08QYF(const char* job, const char* howmny,                /* _q55101@80 */
+                             const int* select, int n, const kiv2_complex* t, int ldt,
+                             const kiv2_complex* vl, int ldvl, const kiv2_complex* vr,
+                             int ldvr, double* s, double* sep, int mm, int* m,
+                             kiv2_complex* work, int ldwork, double* rwork, int* info,
+                             int job_len, int howmny_len);
+KIV_API void KIV_CALL F08JJF_DSTEBZ(int entry, const char* range,                /* _q49952@96 */
+                                    const char* order, int n, double vl, double vu, int il,
+                                    int iu, double abstol, const double* d, const double* e,
+                                    int* m, int* nsplit, double* w, int* iblock, int* isplit,
+                                    double* work, int* iwork, int* info, int range_len,
+                                    int order_len);
+KIV_API void KIV_CALL F08JJF(const char* range, const char* order, int n,        /* _q39782@92 */
+                             double vl, double vu, int il, int iu, double abstol,
+                             const double* d, const double* e, int* m, int* nsplit, double* w,
+                             int* iblock, int* isplit, double* work, int* iwork, int* info,
+                             int range_len, int order_len);
+
+/* Auxiliaries of the eigenproblem, LAPACK's arguments with scalars (and
+ * logicals, as 0 or 1) by value. */
+KIV_API void KIV_CALL DLAHQR(int wantt, int wantz, int n, int ilo, int ihi,      /* _q52469@56 */
+                             double* h, int ldh, double* wr, double* wi, int iloz, int ihiz,
+                             double* z, int ldz, int* info);
+KIV_API void KIV_CALL ZLAHQR(int wantt, int wantz, int n, int ilo, int ihi,      /* _q74526@52 */
+                             kiv2_complex* h, int ldh, kiv2_complex* w, int iloz, int ihiz,
+                             kiv2_complex* z, int ldz, int* info);
+KIV_API void KIV_CALL DLAEXC(int wantq, int n, double* t, int ldt, double* q,    /* _q95657@44 */
+                             int ldq, int j1, int n1, int n2, double* work, int* info);
+KIV_API void KIV_CALL DLAQTR(int ltran, int lreal, int n, const double* t,       /* _q94025@48 */
+                             int ldt, const double* b, double w, double* scale, double* x,
+                             double* work, int* info);
+KIV_API void KIV_CALL ZLARFG(int n, kiv2_complex* alpha, kiv2_complex* x,        /* _q24689@20 */
+                             int incx, kiv2_complex* tau);
+/* Matrix norms: NORM "M" max abs, "1"/"O" 1-norm, "I" infinity, "F"/"E"
+ * Frobenius; WORK (rows) for the infinity norm. */
+KIV_API double KIV_CALL DLANGE(const char* norm, int m, int n, const double* a,  /* _q33779@28 */
+                               int lda, double* work, int norm_len);
+KIV_API double KIV_CALL DLANHS(const char* norm, int n, const double* a,         /* _q26427@24 */
+                               int lda, double* work, int norm_len);
+KIV_API double KIV_CALL ZLANGE(const char* norm, int m, int n,                   /* _q45377@28 */
+                               const kiv2_complex* a, int lda, double* work, int norm_len);
+KIV_API double KIV_CALL ZLANHS(const char* norm, int n, const kiv2_complex* a,   /* _q61354@24 */
+                               int lda, double* work, int norm_len);
+
 /* ===================================================================== */
 /* Roots                                                                  */
 /* ===================================================================== */
