@@ -80,6 +80,7 @@ void zherk_(const char* uplo, const char* trans, const int* n, const int* k, con
             const z* a, const int* lda, const double* beta, z* c, const int* ldc, len, len);
 
 // LAPACK: factorisations.
+void dgetrf_(const int* m, const int* n, double* a, const int* lda, int* ipiv, int* info);
 void dgetf2_(const int* m, const int* n, double* a, const int* lda, int* ipiv, int* info);
 void zgetf2_(const int* m, const int* n, z* a, const int* lda, int* ipiv, int* info);
 void dlaswp_(const int* n, double* a, const int* lda, const int* k1, const int* k2,
