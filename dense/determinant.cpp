@@ -14,6 +14,16 @@ namespace {
 // Row interchanged with row I (1-based) according to the pivots in PIV.
 int pivot(const double* piv, int i) { return static_cast<int>(std::lround(piv[i - 1])); }
 
+// N >= 0 and IA >= max(1, N), the first two messages of both determinant
+// routines; false once error IERR is reported.
+template <class M>
+bool dimensions_ok(kiv::Reporter& rep, const M& messages, int ierr, int n, int ia) {
+  if (n < 0) rep.fail(ierr, messages[0], n);
+  else if (ia < std::max(1, n)) rep.fail(ierr, messages[1], ia, n);
+  else return true;
+  return false;
+}
+
 }  // namespace
 
 extern "C" {
@@ -28,36 +38,31 @@ int KIV_CALL F03AAF(double* a, int ia, int n, double* det, double* work, int* if
   };
   kiv::Reporter rep("F03AAF", nullptr, 0);
   *det = 0.0;
-  if (n < 0) {
-    rep.fail(4, kMessages[0], n);
-  } else if (ia < std::max(1, n)) {
-    rep.fail(4, kMessages[1], ia, n);
-  } else {
-    int info = 0;
-    F07ADG(n, n, a, ia, work, &info);
-    if (info > 0) {
-      rep.fail(1, kMessages[4]);
+  if (!dimensions_ok(rep, kMessages, 4, n, ia)) return rep.finish(ifail);
+  int info = 0;
+  F07ADG(n, n, a, ia, work, &info);
+  if (info > 0) {
+    rep.fail(1, kMessages[4]);
+    return rep.finish(ifail);
+  }
+  // The product of the pivots, each factor tested before it is taken so
+  // that the running product can neither overflow nor underflow.
+  double d = 1.0;
+  for (int i = 1; i <= n; ++i) {
+    if (pivot(work, i) != i) d = -d;
+    const double aii = a[(i - 1) + static_cast<long>(i - 1) * ia];
+    const double m = std::fabs(aii);
+    if (m >= 1.0 && std::fabs(d) >= (1.0 / kiv::kSafeMin) / m) {
+      rep.fail(2, kMessages[2]);
       return rep.finish(ifail);
     }
-    // The product of the pivots, each factor tested before it is taken so
-    // that the running product can neither overflow nor underflow.
-    double d = 1.0;
-    for (int i = 1; i <= n; ++i) {
-      if (pivot(work, i) != i) d = -d;
-      const double aii = a[(i - 1) + static_cast<long>(i - 1) * ia];
-      const double m = std::fabs(aii);
-      if (m >= 1.0 && std::fabs(d) >= (1.0 / kiv::kSafeMin) / m) {
-        rep.fail(2, kMessages[2]);
-        return rep.finish(ifail);
-      }
-      if (m < 1.0 && std::fabs(d) < kiv::kSafeMin / m) {
-        rep.fail(3, kMessages[3]);
-        return rep.finish(ifail);
-      }
-      d *= aii;
+    if (m < 1.0 && std::fabs(d) < kiv::kSafeMin / m) {
+      rep.fail(3, kMessages[3]);
+      return rep.finish(ifail);
     }
-    *det = d;
+    d *= aii;
   }
+  *det = d;
   return rep.finish(ifail);
 }
 
@@ -69,14 +74,7 @@ int KIV_CALL F03AFF(int n, double, double* a, int ia, double* detf, int* dete, d
       " ** Matrix A is approximately singular.",
   };
   kiv::Reporter rep("F03AFF", record, record_len);
-  if (n < 0) {
-    rep.fail(2, kMessages[0], n);
-    return rep.finish(ifail);
-  }
-  if (ia < std::max(1, n)) {
-    rep.fail(2, kMessages[1], ia, n);
-    return rep.finish(ifail);
-  }
+  if (!dimensions_ok(rep, kMessages, 2, n, ia)) return rep.finish(ifail);
   int info = 0;
   F07ADG(n, n, a, ia, piv, &info);
   *detf = 0.0;

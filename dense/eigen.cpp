@@ -16,16 +16,7 @@
 namespace {
 
 namespace f = kiv::fortran;
-using kiv::dense::Arg;
-using kiv::dense::Checks;
-using kiv::dense::dim;
-using kiv::dense::ld;
-using kiv::dense::letter;
-using kiv::dense::option;
-using kiv::dense::Option;
-using kiv::dense::rows;
-using kiv::dense::rule;
-using kiv::dense::silent_info;
+using namespace kiv::dense;
 using z = std::complex<double>;
 
 constexpr f::len kOne = 1;

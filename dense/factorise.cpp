@@ -6,27 +6,18 @@
 #include <cstring>
 
 #include "dense/checks.hpp"
+#include "dense/entries.hpp"
 #include "dense/ops.hpp"
 
 namespace {
 
 namespace f = kiv::fortran;
-using kiv::dense::Checks;
-using kiv::dense::dim;
-using kiv::dense::kDiag;
-using kiv::dense::kTrans;
-using kiv::dense::kUplo;
-using kiv::dense::ld;
-using kiv::dense::option;
-using kiv::dense::Option;
-using kiv::dense::rows;
-using kiv::dense::silent_info;
-using kiv::dense::z;
+using namespace kiv::dense;
 
 constexpr Checks kGetrf{dim(1), dim(2), ld(4, rows(1))};
 constexpr Checks kPotrf{option(1, kUplo), dim(2), ld(4, rows(2))};
 constexpr Checks kLatrs{option(1, kUplo), option(2, kTrans), option(3, kDiag), option(4, "YN"),
-                        dim(5), ld(7, rows(5))};
+                        dim(5),           ld(7, rows(5))};
 constexpr f::len kOne = 1;
 
 // A = P*L*U of a checked, non-empty matrix, in panels of NB columns.
@@ -45,12 +36,11 @@ void lu_blocked(int m, int n, T* a, int lda, int* ipiv, int* info, int nb) {
     kiv::dense::laswp(j - 1, a, lda, j, last, ipiv);
     if (j + jb <= n) {
       kiv::dense::laswp(n - j - jb + 1, at(1, j + jb), lda, j, last, ipiv);
-      kiv::dense::trsm("Left", "Lower", "No transpose", "Unit", jb, n - j - jb + 1, T(1),
-                       at(j, j), lda, at(j, j + jb), lda);
+      kiv::dense::trsm("Left", "Lower", "No transpose", "Unit", jb, n - j - jb + 1, T(1), at(j, j),
+                       lda, at(j, j + jb), lda);
       if (j + jb <= m)
-        kiv::dense::gemm("No transpose", "No transpose", m - j - jb + 1, n - j - jb + 1, jb,
-                         T(-1), at(j + jb, j), lda, at(j, j + jb), lda, T(1), at(j + jb, j + jb),
-                         lda);
+        kiv::dense::gemm("No transpose", "No transpose", m - j - jb + 1, n - j - jb + 1, jb, T(-1),
+                         at(j + jb, j), lda, at(j, j + jb), lda, T(1), at(j + jb, j + jb), lda);
     }
   }
 }
@@ -62,8 +52,10 @@ void lu(const char (&name)[14], const char* tuning, int m, int n, T* a, int lda,
   *info = silent_info(name, kGetrf, m, n, a, lda, ipiv, info);
   if (*info != 0 || m == 0 || n == 0) return;
   const int nb = kiv::dense::tuning_parameter(1, tuning);
-  if (nb <= 1 || nb >= std::min(m, n)) kiv::dense::getf2(m, n, a, lda, ipiv, info);
-  else lu_blocked(m, n, a, lda, ipiv, info, nb);
+  if (nb <= 1 || nb >= std::min(m, n))
+    kiv::dense::getf2(m, n, a, lda, ipiv, info);
+  else
+    lu_blocked(m, n, a, lda, ipiv, info, nb);
 }
 
 // Pivots stored as 32-bit integers at the start of PIV's memory are widened
@@ -91,8 +83,10 @@ void cholesky(const char (&name)[14], Option uplo, int n, z* a, int lda, int* in
   for (int j = 1; j <= n; j += nb) {
     const int jb = std::min(nb, n - j + 1);
     const int rest = n - j - jb + 1;
-    if (upper) ZHERK(u, "Conjugate transpose", jb, j - 1, -1.0, at(1, j), lda, 1.0, at(j, j), lda, 1, 1);
-    else ZHERK(u, "No transpose", jb, j - 1, -1.0, at(j, 1), lda, 1.0, at(j, j), lda, 1, 1);
+    if (upper)
+      ZHERK(u, "Conjugate transpose", jb, j - 1, -1.0, at(1, j), lda, 1.0, at(j, j), lda, 1, 1);
+    else
+      ZHERK(u, "No transpose", jb, j - 1, -1.0, at(j, 1), lda, 1.0, at(j, j), lda, 1, 1);
     f::zpotf2_(u, &jb, at(j, j), &lda, info, kOne);
     if (*info != 0) {
       *info += j - 1;
@@ -100,15 +94,15 @@ void cholesky(const char (&name)[14], Option uplo, int n, z* a, int lda, int* in
     }
     if (rest <= 0) continue;
     if (upper) {
-      kiv::dense::gemm("Conjugate transpose", "No transpose", jb, rest, j - 1, z(-1), at(1, j),
-                       lda, at(1, j + jb), lda, z(1), at(j, j + jb), lda);
-      kiv::dense::trsm("Left", u, "Conjugate transpose", "Non-unit", jb, rest, z(1), at(j, j),
-                       lda, at(j, j + jb), lda);
+      kiv::dense::gemm("Conjugate transpose", "No transpose", jb, rest, j - 1, z(-1), at(1, j), lda,
+                       at(1, j + jb), lda, z(1), at(j, j + jb), lda);
+      kiv::dense::trsm("Left", u, "Conjugate transpose", "Non-unit", jb, rest, z(1), at(j, j), lda,
+                       at(j, j + jb), lda);
     } else {
-      kiv::dense::gemm("No transpose", "Conjugate transpose", rest, jb, j - 1, z(-1),
-                       at(j + jb, 1), lda, at(j, 1), lda, z(1), at(j + jb, j), lda);
-      kiv::dense::trsm("Right", u, "Conjugate transpose", "Non-unit", rest, jb, z(1), at(j, j),
-                       lda, at(j + jb, j), lda);
+      kiv::dense::gemm("No transpose", "Conjugate transpose", rest, jb, j - 1, z(-1), at(j + jb, 1),
+                       lda, at(j, 1), lda, z(1), at(j + jb, j), lda);
+      kiv::dense::trsm("Right", u, "Conjugate transpose", "Non-unit", rest, jb, z(1), at(j, j), lda,
+                       at(j + jb, j), lda);
     }
   }
 }
@@ -120,22 +114,15 @@ extern "C" {
 void KIV_CALL F07ADF_DGETRF(int, int m, int n, double* a, int lda, int* ipiv, int* info) {
   lu("F07ADF/DGETRF", "F07ADF", m, n, a, lda, ipiv, info);
 }
-void KIV_CALL F07ADF(int m, int n, double* a, int lda, int* ipiv, int* info) {
-  F07ADF_DGETRF(0, m, n, a, lda, ipiv, info);
-}
-void KIV_CALL DGETRF(int m, int n, double* a, int lda, int* ipiv, int* info) {
-  F07ADF_DGETRF(1, m, n, a, lda, ipiv, info);
-}
+KIV_ENTRIES(F07ADF_DGETRF, F07ADF, DGETRF, (int m, int n, double* a, int lda, int* ipiv, int* info),
+            (m, n, a, lda, ipiv, info))
 
 void KIV_CALL F07ARF_ZGETRF(int, int m, int n, kiv2_complex* a, int lda, int* ipiv, int* info) {
   lu("F07ARF/ZGETRF", "F07ARF", m, n, a, lda, ipiv, info);
 }
-void KIV_CALL F07ARF(int m, int n, kiv2_complex* a, int lda, int* ipiv, int* info) {
-  F07ARF_ZGETRF(0, m, n, a, lda, ipiv, info);
-}
-void KIV_CALL ZGETRF(int m, int n, kiv2_complex* a, int lda, int* ipiv, int* info) {
-  F07ARF_ZGETRF(1, m, n, a, lda, ipiv, info);
-}
+KIV_ENTRIES(F07ARF_ZGETRF, F07ARF, ZGETRF,
+            (int m, int n, kiv2_complex* a, int lda, int* ipiv, int* info),
+            (m, n, a, lda, ipiv, info))
 
 void KIV_CALL DGETF2(int m, int n, double* a, int lda, int* ipiv, int* info) {
   *info = silent_info("F07ADZ/DGETF2", kGetrf, m, n, a, lda, ipiv, info);
@@ -159,25 +146,18 @@ void KIV_CALL F07ADH(int m, int n, double* a, int lda, double* piv, int* info) {
 }
 
 void KIV_CALL F07FRF_ZPOTRF(int, const char* uplo, int n, kiv2_complex* a, int lda, int* info,
-                           int uplo_len) {
+                            int uplo_len) {
   cholesky("F07FRF/ZPOTRF", {uplo, uplo_len}, n, a, lda, info);
 }
-void KIV_CALL F07FRF(const char* uplo, int n, kiv2_complex* a, int lda, int* info,
-                     int uplo_len) {
-  F07FRF_ZPOTRF(0, uplo, n, a, lda, info, uplo_len);
-}
-void KIV_CALL ZPOTRF(const char* uplo, int n, kiv2_complex* a, int lda, int* info,
-                     int uplo_len) {
-  F07FRF_ZPOTRF(1, uplo, n, a, lda, info, uplo_len);
-}
+KIV_ENTRIES(F07FRF_ZPOTRF, F07FRF, ZPOTRF,
+            (const char* uplo, int n, kiv2_complex* a, int lda, int* info, int uplo_len),
+            (uplo, n, a, lda, info, uplo_len))
 
-void KIV_CALL F07FRZ(const char* uplo, int n, kiv2_complex* a, int lda, int* info,
-                     int uplo_len) {
+void KIV_CALL F07FRZ(const char* uplo, int n, kiv2_complex* a, int lda, int* info, int uplo_len) {
   *info = silent_info("F07FRZ/ZPOTF2", kPotrf, Option{uplo, uplo_len}, n, a, lda, info);
   if (*info == 0 && n > 0) f::zpotf2_(uplo, &n, a, &lda, info, kOne);
 }
-void KIV_CALL ZPOTF2(const char* uplo, int n, kiv2_complex* a, int lda, int* info,
-                     int uplo_len) {
+void KIV_CALL ZPOTF2(const char* uplo, int n, kiv2_complex* a, int lda, int* info, int uplo_len) {
   F07FRZ(uplo, n, a, lda, info, uplo_len);
 }
 
@@ -189,8 +169,7 @@ void KIV_CALL ZLATRS(const char* uplo, const char* trans, const char* diag, cons
                       Option{diag, diag_len}, Option{normin, normin_len}, n, a, lda, x, scale,
                       cnorm, info);
   if (*info != 0) return;
-  f::zlatrs_(uplo, trans, diag, normin, &n, a, &lda, x, scale, cnorm, info, kOne, kOne, kOne,
-             kOne);
+  f::zlatrs_(uplo, trans, diag, normin, &n, a, &lda, x, scale, cnorm, info, kOne, kOne, kOne, kOne);
 }
 
 }  // extern "C"

@@ -15,23 +15,14 @@
 #include "dense/fortran.hpp"
 #include "dense/lapack.hpp"
 #include "kiv2.h"
+#include "random.hpp"
 #include "support/capture.hpp"
 
 namespace {
 
 using C = std::complex<double>;
 
-template <class T>
-std::vector<T> random(int n, unsigned seed) {
-  std::mt19937 gen(seed);
-  std::uniform_real_distribution<double> u(-1.0, 1.0);
-  std::vector<T> v(n);
-  for (T& e : v) {
-    if constexpr (std::is_same_v<T, C>) e = C(u(gen), u(gen));
-    else e = u(gen);
-  }
-  return v;
-}
+using densetest::random;
 
 // A random upper Hessenberg matrix.
 template <class T>

@@ -14,6 +14,7 @@
 #include "dense/blas.hpp"
 #include "dense/lapack.hpp"
 #include "kiv2.h"
+#include "random.hpp"
 #include "support/capture.hpp"
 
 namespace {
@@ -21,17 +22,7 @@ namespace {
 using C = std::complex<double>;
 constexpr double kEps = 1.11130722679765e-16;
 
-template <class T>
-std::vector<T> random(int n, unsigned seed) {
-  std::mt19937 gen(seed);
-  std::uniform_real_distribution<double> u(-1.0, 1.0);
-  std::vector<T> v(n);
-  for (T& e : v) {
-    if constexpr (std::is_same_v<T, C>) e = C(u(gen), u(gen));
-    else e = u(gen);
-  }
-  return v;
-}
+using densetest::random;
 
 int read_tuning(int ispec, const char* name) {
   int v = 12345;

@@ -10,22 +10,13 @@
 #include <vector>
 
 #include "dense/blas.hpp"
+#include "random.hpp"
 
 namespace {
 
 using C = std::complex<double>;
 
-template <class T>
-std::vector<T> random(int n, unsigned seed) {
-  std::mt19937 gen(seed);
-  std::uniform_real_distribution<double> u(-1.0, 1.0);
-  std::vector<T> v(n);
-  for (T& e : v) {
-    if constexpr (std::is_same_v<T, C>) e = C(u(gen), u(gen));
-    else e = u(gen);
-  }
-  return v;
-}
+using densetest::random;
 
 // op(A)(i,j) of an LDA-stored matrix: N, T or C.
 template <class T>
