@@ -5,7 +5,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <string>
 
 #include "host/tarlec.h"
 
@@ -124,8 +123,8 @@ int error_exit(int a, int b, std::string_view srname, const std::string_view* va
 void newline() { std::putchar('\n'); }
 
 int Value::format(char* out, std::size_t cap, std::string_view conversion) const {
-  char fmt[16];
-  if (conversion.size() >= sizeof fmt || conversion.empty() || cap == 0) return 0;
+  char fmt[24];
+  if (conversion.size() + 2 >= sizeof fmt || conversion.empty() || cap == 0) return 0;
   std::memcpy(fmt, conversion.data(), conversion.size());
   fmt[conversion.size()] = '\0';
   const char conv = conversion.back();
@@ -136,11 +135,12 @@ int Value::format(char* out, std::size_t cap, std::string_view conversion) const
     n = std::snprintf(out, cap, fmt, kind_ == Kind::real ? d_ : static_cast<double>(i_));
   } else {
     // Integer conversions always print a long, whatever length the text says.
-    std::string f(fmt, conversion.size() - 1);
-    f.erase(f.find_last_not_of("lh") + 1);
-    f += "l";
-    f += conv;
-    n = std::snprintf(out, cap, f.c_str(), kind_ == Kind::integer ? i_ : static_cast<long>(d_));
+    std::size_t k = conversion.size() - 1;
+    while (k > 0 && (fmt[k - 1] == 'l' || fmt[k - 1] == 'h')) --k;
+    fmt[k] = 'l';
+    fmt[k + 1] = conv;
+    fmt[k + 2] = '\0';
+    n = std::snprintf(out, cap, fmt, kind_ == Kind::integer ? i_ : static_cast<long>(d_));
   }
   return std::min(n, static_cast<int>(cap) - 1);
 }
