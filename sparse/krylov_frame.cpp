@@ -189,7 +189,18 @@ int Solver<T>::run(int code, int* failure) {
 template <class T>
 int Solver<T>::dispatch(int code) {
   if (code == 0) return start();
-  if (std::abs(code) >= 100) return finish(kOk, false);
+  if (std::abs(code) >= 100) {
+    // Stopped at once: when the request just answered was the product A x,
+    // V can still be made the residual of the iterate handed back.
+    const bool product_of_x =
+        resume_ == kInResidual || resume_ == kInTrueResidual || resume_ == kInFinalResidual;
+    if (product_of_x) {
+      for (int i = 0; i < n; ++i) v[i] = b[i] - v[i];
+      copy(n, v, residual());
+      have_residual_ = true;
+    }
+    return finish(kOk, product_of_x);
+  }
   if (std::abs(code) >= 10) tidy = true;
 
   switch (resume_) {

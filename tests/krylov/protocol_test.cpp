@@ -241,6 +241,34 @@ TEST(Protocol, TidyAndImmediateTermination) {
   }
 }
 
+// Stopped at once just after answering the product A x0 (the initial
+// residual, no norm estimate): V must be b - A U, not the product itself.
+TEST(Protocol, ImmediateTerminationAfterTheInitialResidual) {
+  for (const char* method : {"RGMRES", "CGS", "BICGSTAB", "TFQMR"})
+    for (char precon : {'N', 'P'}) {
+      SCOPED_TRACE(std::string(method) + " " + precon);
+      Options o;
+      o.method = method;
+      o.precon = precon;
+      o.m = 2;
+      o.anorm = 8.0;
+      Session<double> s(matrix(), o, rhs());
+      std::vector<double> x0(matrix().n);
+      for (int i = 0; i < matrix().n; ++i) x0[i] = 0.25 * std::cos(1.0 + i);
+      s.u = x0;
+      ASSERT_EQ(s.call(), 1);
+      s.answer();
+      s.irevcm = 6;
+      EXPECT_EQ(s.call(), 4);
+      EXPECT_EQ(s.ifail, 8);
+      const std::vector<double> r = residual(matrix(), s.b, x0);
+      for (int i = 0; i < matrix().n; ++i) {
+        EXPECT_EQ(s.u[i], x0[i]);
+        EXPECT_NEAR(s.v[i], r[i], 1e-13);
+      }
+    }
+}
+
 TEST(Protocol, MonitoringFrequency) {
   struct Case {
     const char* method;
