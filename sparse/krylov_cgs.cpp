@@ -62,19 +62,17 @@ class Cgs final : public Solver<T> {
           q_[i] = u_[i] - alpha_ * v[i];
           u_[i] += q_[i];
         }
-        if (precon) {
-          phase = kPreconUq;
-          return request(kPrecondition, u_);
-        }
-        axpy(n, alpha_, u_, x);
-        phase = kProductUq;
-        return request(kProduct, u_);
+        phase = precon ? kPreconUq : kProductUq;
+        return request(precon ? kPrecondition : kProduct, u_);
       }
       case kPreconUq:
-        axpy(n, alpha_, v, x);
+        copy(n, v, u_);  // M^-1 (u + q): u + q itself is not needed again
         phase = kProductUq;
-        return request(kProduct, v);
+        return request(kProduct, u_);
       default:
+        // x and r move together, so a stop between requests finds them
+        // matching.
+        axpy(n, alpha_, u_, x);
         axpy(n, -alpha_, v, r_);
         rho_old_ = rho_;
         phase = kBegin;

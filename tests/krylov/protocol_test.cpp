@@ -269,6 +269,32 @@ TEST(Protocol, ImmediateTerminationAfterTheInitialResidual) {
     }
 }
 
+// CGS stopped at once after any answered request: U and V still belong
+// together (the iterate and the residual are updated in the same step).
+TEST(Protocol, ImmediateTerminationKeepsCgsConsistent) {
+  for (char precon : {'N', 'P'})
+    for (int stop = 1; stop <= 40; ++stop) {
+      SCOPED_TRACE(std::string(1, precon) + " stop after return " + std::to_string(stop));
+      Options o = cgs();
+      o.precon = precon;
+      o.anorm = 8.0;
+      Session<double> s(matrix(), o, rhs());
+      s.call();
+      for (int k = 1; k < stop && s.irevcm != 4; ++k) {
+        s.answer();
+        s.call();
+      }
+      if (s.irevcm == 4) break;
+      s.answer();
+      s.irevcm = 6;
+      EXPECT_EQ(s.call(), 4);
+      EXPECT_EQ(s.ifail, 8);
+      const std::vector<double> r = residual(matrix(), s.b, s.u);
+      const double scale = 8.0 * norm_inf(s.u) + norm_inf(s.b);
+      for (int i = 0; i < matrix().n; ++i) EXPECT_NEAR(s.v[i], r[i], 1e-14 * scale);
+    }
+}
+
 TEST(Protocol, MonitoringFrequency) {
   struct Case {
     const char* method;
