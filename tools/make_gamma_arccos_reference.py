@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
 """Reference values of gamma and arccos at 40 digits (mpmath), for the tests.
 
-    python3 tools/make_special_reference.py > tests/data/special_reference.txt
+    python3 tools/make_gamma_arccos_reference.py > tests/data/gamma_arccos_reference.txt
 
 Each line: function name, the double argument (exact, as a hex float), the
 value rounded to 20 significant digits.

@@ -22,9 +22,9 @@ struct Reference {
   long double value;
 };
 
-// 40-digit values from tools/make_special_reference.py.
+// 40-digit values from tools/make_gamma_arccos_reference.py.
 std::vector<Reference> reference() {
-  std::ifstream in(KIV2_TEST_DATA "/special_reference.txt");
+  std::ifstream in(KIV2_TEST_DATA "/gamma_arccos_reference.txt");
   std::vector<Reference> rows;
   for (std::string line; std::getline(in, line);) {
     std::istringstream fields(line);
