@@ -15,14 +15,14 @@
 #include "dense/fortran.hpp"
 #include "dense/lapack.hpp"
 #include "kiv2.h"
-#include "random.hpp"
+#include "support/random.hpp"
 #include "support/capture.hpp"
 
 namespace {
 
 using C = std::complex<double>;
 
-using densetest::random;
+using kivtest::random;
 
 // A random upper Hessenberg matrix.
 template <class T>

@@ -14,7 +14,7 @@
 #include "dense/blas.hpp"
 #include "dense/lapack.hpp"
 #include "kiv2.h"
-#include "random.hpp"
+#include "support/random.hpp"
 #include "support/capture.hpp"
 
 namespace {
@@ -22,7 +22,7 @@ namespace {
 using C = std::complex<double>;
 constexpr double kEps = 1.11130722679765e-16;
 
-using densetest::random;
+using kivtest::random;
 
 int read_tuning(int ispec, const char* name) {
   int v = 12345;

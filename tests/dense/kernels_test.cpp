@@ -10,13 +10,13 @@
 #include <vector>
 
 #include "dense/blas.hpp"
-#include "random.hpp"
+#include "support/random.hpp"
 
 namespace {
 
 using C = std::complex<double>;
 
-using densetest::random;
+using kivtest::random;
 
 // op(A)(i,j) of an LDA-stored matrix: N, T or C.
 template <class T>

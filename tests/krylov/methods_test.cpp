@@ -9,21 +9,10 @@
 #include <vector>
 
 #include "problems.hpp"
+#include "support/random.hpp"
 
 namespace krylovtest {
 namespace {
-
-template <class T>
-std::vector<T> random_vector(int n, unsigned seed) {
-  std::mt19937 gen(seed);
-  std::uniform_real_distribution<double> u(-1.0, 1.0);
-  std::vector<T> x(n);
-  for (T& v : x) {
-    if constexpr (std::is_same_v<T, Complex>) v = T(u(gen), u(gen));
-    else v = u(gen);
-  }
-  return x;
-}
 
 // The norm the solver was asked to use.
 template <class T>
@@ -80,7 +69,7 @@ TEST(Methods, ConvectionDiffusionReal) {
           SCOPED_TRACE(std::string(mc.method) + " M=" + std::to_string(mc.m) + " precon " +
                        precon + " norm " + norm + " Pe " + std::to_string(peclet));
           const Csr<double> a = convection_diffusion<double>(12, peclet);
-          const std::vector<double> b = random_vector<double>(a.n, 7);
+          const std::vector<double> b = kivtest::random<double>(a.n, 7);
           Options o;
           o.method = mc.method;
           o.m = mc.m;
@@ -88,13 +77,13 @@ TEST(Methods, ConvectionDiffusionReal) {
           o.norm = norm;
           o.tol = 1e-9;
           o.maxitn = 2000;
-          expect_converged(a, b, o, solve(a, b, o, random_vector<double>(a.n, 3)));
+          expect_converged(a, b, o, solve(a, b, o, kivtest::random<double>(a.n, 3)));
         }
 }
 
 TEST(Methods, RandomDominantReal) {
   const Csr<double> a = random_dominant<double>(300, 6, 11);
-  const std::vector<double> b = random_vector<double>(a.n, 5);
+  const std::vector<double> b = kivtest::random<double>(a.n, 5);
   for (const MethodCase& mc : kMethods) {
     SCOPED_TRACE(std::string(mc.method) + " M=" + std::to_string(mc.m));
     Options o;
@@ -111,7 +100,7 @@ TEST(Methods, ShiftedLaplacianComplex) {
     for (char precon : {'N', 'P'}) {
       SCOPED_TRACE(std::string(mc.method) + " M=" + std::to_string(mc.m) + " precon " + precon);
       const Csr<Complex> a = convection_diffusion<Complex>(12, 0.5, Complex(-0.3, 0.4));
-      const std::vector<Complex> b = random_vector<Complex>(a.n, 9);
+      const std::vector<Complex> b = kivtest::random<Complex>(a.n, 9);
       Options o;
       o.method = mc.method;
       o.m = mc.m;
@@ -126,7 +115,7 @@ TEST(Methods, ShiftedLaplacianComplex) {
 // ITERM = 2: ||M^-1 r||_2 <= tol sigma_1 ||x||_2; RGMRES estimates sigma_1.
 TEST(Methods, SingularValueTest) {
   const Csr<double> a = convection_diffusion<double>(10, 0.5);
-  const std::vector<double> b = random_vector<double>(a.n, 1);
+  const std::vector<double> b = kivtest::random<double>(a.n, 1);
   for (const MethodCase& mc : kMethods) {
     if (std::string(mc.method) == "TFQMR") continue;
     for (char precon : {'N', 'P'}) {
@@ -151,7 +140,7 @@ TEST(Methods, SingularValueTest) {
 // A weighted norm, and the weighted estimate of the norm of A.
 TEST(Methods, WeightedNorm) {
   const Csr<double> a = random_dominant<double>(100, 4, 3);
-  const std::vector<double> b = random_vector<double>(a.n, 2);
+  const std::vector<double> b = kivtest::random<double>(a.n, 2);
   std::vector<double> w(a.n);
   for (int i = 0; i < a.n; ++i) w[i] = 1.0 + (i % 7);
   for (const MethodCase& mc : kMethods) {
@@ -192,7 +181,7 @@ TEST(Methods, ZeroRightHandSide) {
 // IFAIL 5 after MAXITN iterations, with U and V still consistent.
 TEST(Methods, IterationLimit) {
   const Csr<double> a = convection_diffusion<double>(12, 0.5);
-  const std::vector<double> b = random_vector<double>(a.n, 4);
+  const std::vector<double> b = kivtest::random<double>(a.n, 4);
   for (const MethodCase& mc : kMethods) {
     SCOPED_TRACE(mc.method);
     Options o;

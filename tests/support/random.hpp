@@ -6,7 +6,7 @@
 #include <type_traits>
 #include <vector>
 
-namespace densetest {
+namespace kivtest {
 
 using C = std::complex<double>;
 
@@ -22,4 +22,4 @@ std::vector<T> random(int n, unsigned seed) {
   return v;
 }
 
-}  // namespace densetest
+}  // namespace kivtest
