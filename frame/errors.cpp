@@ -52,7 +52,8 @@ class Buffer {
     if (cap_ > 0) out_[0] = '\0';
   }
   void text(std::string_view s) {
-    if (len_ + 1 >= cap_) return;
+    // An empty view may have no data at all, which memcpy may not be given.
+    if (len_ + 1 >= cap_ || s.empty()) return;
     const std::size_t n = std::min(s.size(), cap_ - 1 - len_);
     std::memcpy(out_ + len_, s.data(), n);
     len_ += n;
