@@ -43,6 +43,16 @@ class Bicgstab final : public Solver<T> {
         delta_(sc.D(kMethodReal + 4)),
         rs_(sc.D(kMethodReal + 5)) {}
 
+  // Between the requests of a BiCG step, j_ names a stored residual
+  // direction (0 .. l-1); after the sweep it may equal l.
+  static bool sound(Scalars<T>& sc) {
+    const int phase = sc.I(27), j = sc.I(kMethodInt), sweeps = sc.I(kMethodInt + 1);
+    const int l = sc.I(kM);
+    const bool mid_step = phase >= kPreconU && phase <= kProductR;
+    return phase <= kFlush && j >= 0 && j <= (mid_step ? l - 1 : l) && sweeps >= 0 &&
+           sweeps <= sc.I(kItn);
+  }
+
  private:
   enum Phase : int { kBegin = 0, kPreconU, kProductU, kPreconR, kProductR, kFlush };
 
@@ -109,7 +119,7 @@ class Bicgstab final : public Solver<T> {
     rho_ = dot(n, shadow_, r0_);
     copy(n, r0_, u0_);
     reset_ = 0;
-    ++itn;
+    count_up(itn);
     return apply(u0_, kPreconU, kProductU);
   }
 
@@ -129,7 +139,7 @@ class Bicgstab final : public Solver<T> {
       const T* ri = r(i);
       for (int k = 0; k < n; ++k) ui[k] = ri[k] - beta * ui[k];
     }
-    ++itn;
+    count_up(itn);
     return apply(uu(j_), kPreconU, kProductU);
   }
 
@@ -194,7 +204,7 @@ class Bicgstab final : public Solver<T> {
     }
     rho_ = -omega_ * rho_;
     if (omega_ == T(0.0)) reset_ = 1;
-    ++sweeps_;
+    count_up(sweeps_);
     if (!precon) {
       phase = kBegin;
       return kStepComplete;
@@ -226,6 +236,14 @@ class Bicgstab final : public Solver<T> {
 };
 
 }  // namespace
+
+template <class T>
+bool bicgstab_sound(Scalars<T>& s) {
+  return Bicgstab<T>::sound(s);
+}
+
+template bool bicgstab_sound(Scalars<double>&);
+template bool bicgstab_sound(Scalars<Complex>&);
 
 template <class T>
 int bicgstab_kernel(int code, T* u, T* v, const double* wgt, T* work, int* failure) {

@@ -17,6 +17,8 @@ class Cgs final : public Solver<T> {
         rho_(sc.R(kMethodReal)), rho_old_(sc.R(kMethodReal + 1)),
         alpha_(sc.R(kMethodReal + 2)), restart_(sc.I(kMethodInt)) {}
 
+  static bool sound(Scalars<T>& sc) { return sc.I(27) <= kProductUq; }
+
  private:
   enum Phase : int { kBegin = 0, kPreconP, kProductP, kPreconUq, kProductUq };
 
@@ -32,7 +34,7 @@ class Cgs final : public Solver<T> {
   int step() override {
     switch (phase) {
       case kBegin: {
-        ++itn;
+        count_up(itn);
         const T rho = dot(n, shadow_, r_);
         if (rho == T(0.0)) return kStepBreakdown;
         if (restart_) {
@@ -92,6 +94,14 @@ class Cgs final : public Solver<T> {
 };
 
 }  // namespace
+
+template <class T>
+bool cgs_sound(Scalars<T>& s) {
+  return Cgs<T>::sound(s);
+}
+
+template bool cgs_sound(Scalars<double>&);
+template bool cgs_sound(Scalars<Complex>&);
 
 template <class T>
 int cgs_kernel(int code, T* u, T* v, const double* wgt, T* work, int* failure) {

@@ -36,6 +36,15 @@ class Rgmres final : public Solver<T> {
         est_(sc.D(kMethodReal + 2)),
         xnorm_cycle_(sc.D(kMethodReal + 3)) {}
 
+  // Within a cycle the next basis vector, k_ + 1, must exist.
+  static bool sound(Scalars<T>& sc) {
+    const int phase = sc.I(27), k = sc.I(kMethodInt), cycles = sc.I(kMethodInt + 1);
+    const int m = sc.I(kM);
+    const bool mid_cycle = phase == kAwaitProduct || phase == kPreconW;
+    return phase <= kPreconW && k >= 0 && k <= (mid_cycle ? m - 1 : m) && cycles >= 0 &&
+           cycles <= sc.I(kItn);
+  }
+
  private:
   enum Phase : int { kBegin = 0, kPreconR, kAwaitProduct, kPreconW };
 
@@ -92,7 +101,7 @@ class Rgmres final : public Solver<T> {
   }
 
   int next_product() {
-    ++itn;
+    count_up(itn);
     phase = kAwaitProduct;
     return request(kProduct, basis(k_));
   }
@@ -153,7 +162,7 @@ class Rgmres final : public Solver<T> {
       gemv("N", n, k_, T(1.0), basis_, n, y_, T(1.0), x);
     }
     est_ = std::abs(g_[k_]);
-    ++cycles_;
+    count_up(cycles_);
     phase = kBegin;
     return kStepComplete;
   }
@@ -175,6 +184,14 @@ class Rgmres final : public Solver<T> {
 };
 
 }  // namespace
+
+template <class T>
+bool rgmres_sound(Scalars<T>& s) {
+  return Rgmres<T>::sound(s);
+}
+
+template bool rgmres_sound(Scalars<double>&);
+template bool rgmres_sound(Scalars<Complex>&);
 
 template <class T>
 int rgmres_kernel(int code, T* u, T* v, const double* wgt, T* work, int* failure) {

@@ -23,6 +23,8 @@ class Tfqmr final : public Solver<T> {
         eta_(sc.R(kMethodReal + 3)), tau_(sc.D(kMethodReal + 4)),
         theta2_(sc.D(kMethodReal + 5)), restart_(sc.I(kMethodInt)) {}
 
+  static bool sound(Scalars<T>& sc) { return sc.I(27) <= kProductY1; }
+
  private:
   // y is the current direction (y1, then y2 = y1 - alpha v, then the next
   // y1 = w + beta y2, all in place); yhat is M^-1 y; d is kept as M^-1 d,
@@ -66,7 +68,7 @@ class Tfqmr final : public Solver<T> {
 
   // The first half of an iteration, up to the product with y2.
   int iterate() {
-    ++itn;
+    count_up(itn);
     const T sigma = dot(n, shadow_, v_);
     if (sigma == T(0.0)) return kStepBreakdown;
     alpha_ = rho_ / sigma;
@@ -145,6 +147,14 @@ class Tfqmr final : public Solver<T> {
 };
 
 }  // namespace
+
+template <class T>
+bool tfqmr_sound(Scalars<T>& s) {
+  return Tfqmr<T>::sound(s);
+}
+
+template bool tfqmr_sound(Scalars<double>&);
+template bool tfqmr_sound(Scalars<Complex>&);
 
 template <class T>
 int tfqmr_kernel(int code, T* u, T* v, const double* wgt, T* work, int* failure) {

@@ -77,7 +77,8 @@ template <Product op, class T>
 int multiply(int n, int nnz, const T* a, const int* irow, const int* icol, const T* x, T* y) {
   if (n < 1) return nnz > 0 ? 1 : 0;
   const unsigned last = static_cast<unsigned>(n) - 1;
-  auto inside = [last](int index) { return static_cast<unsigned>(index - 1) <= last; };
+  // Unsigned arithmetic: INT_MIN - 1 would overflow.
+  auto inside = [last](int index) { return static_cast<unsigned>(index) - 1u <= last; };
   std::fill(y, y + n, T{});
   for (int k = 0; k < nnz;) {
     const int i = irow[k];

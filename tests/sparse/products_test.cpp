@@ -1,6 +1,7 @@
 // Sparse matrix-vector products against dense products, and their failures.
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <cmath>
 #include <complex>
 #include <random>
@@ -210,6 +211,34 @@ TEST(Products, UncheckedIndicesOutsideTheMatrixAreRefused) {
   });
   EXPECT_EQ(rep.ifail, 3);
   EXPECT_EQ(rep.record.substr(0, 18), "F11XEF     3 99994");
+}
+
+// Indices at the ends of the int range, as row and as column, in every
+// product: refused with IFAIL 3, Y poisoned, nothing else touched.
+TEST(Products, UncheckedExtremeIndicesAreRefused) {
+  const std::vector<double> x{1.0, 2.0};
+  const std::vector<Complex> cx{1.0, 2.0};
+  for (int bad : {INT_MIN, INT_MIN + 1, -1, 0, 3, INT_MAX})
+    for (bool in_row : {true, false}) {
+      SCOPED_TRACE(std::to_string(bad) + (in_row ? " row" : " column"));
+      // A valid first entry, then the bad one (lower triangle when valid).
+      Coo<double> m{2, {1.0, 1.0}, {1, 2}, {1, 1}};
+      (in_row ? m.irow : m.icol)[1] = bad;
+      const Coo<Complex> c{2, {1.0, 1.0}, m.irow, m.icol};
+      for (const char* trans : {"N", "T"}) {
+        std::vector<double> y(2);
+        std::vector<Complex> cy(2);
+        EXPECT_EQ(general(m, trans, "N", x, y), 3);
+        EXPECT_EQ(y, (std::vector<double>{kRealPoison, kRealPoison}));
+        EXPECT_EQ(general(c, trans, "N", cx, cy), 3);
+        EXPECT_EQ(cy[1], Complex(kRealPoison, kRealPoison));
+      }
+      std::vector<double> y(2);
+      std::vector<Complex> cy(2);
+      EXPECT_EQ(symmetric(m, "N", x, y), 3);
+      EXPECT_EQ(y[0], kRealPoison);
+      EXPECT_EQ(symmetric(c, "N", cx, cy), 3);
+    }
 }
 
 // ---------------------------------------------------------------- failures
