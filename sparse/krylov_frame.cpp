@@ -142,18 +142,18 @@ template <class T>
 double vector_norm(int code, int n, const T* x, const double* w, bool plain) {
   switch (code) {
     case 0: {
-      double s = 0.0;
-      for (int i = 0; i < n; ++i) s += abs1(x[i]);
-      return s;
+      Lanes<double> s;
+      by_lanes(n, [&](int i, int l) { s[l] += abs1(x[i]); });
+      return s.sum();
     }
     case 1:
       return abs1(x[iamax(n, x) - 1]);
     case 2:
       return plain ? std::sqrt(re(dot(n, x, x))) : nrm2(n, x);
     case 3: {
-      double s = 0.0;
-      for (int i = 0; i < n; ++i) s += abs1(x[i]) * std::fabs(w[i]);
-      return s;
+      Lanes<double> s;
+      by_lanes(n, [&](int i, int l) { s[l] += abs1(x[i]) * std::fabs(w[i]); });
+      return s.sum();
     }
     case 4: {
       double m = 0.0;
@@ -422,11 +422,12 @@ int Solver<T>::test() {
         resume_ = kInTestPrecon;
         return request(kPrecondition, r);
       } else {
-        stplhs = norm2(r);
+        stplhs = have_sums_ && plain2 ? std::sqrt(rr_) : norm2(r);
         if (itn == 0) r0bar = stplhs;
       }
     }
-    xnorm = norm2(x);
+    xnorm = have_sums_ && plain2 ? std::sqrt(xx_) : norm2(x);
+    have_sums_ = false;
     stprhs = tol * (sigmax * xnorm + (gmres_test() ? r0bar : 0.0));
     if (stopping_test_unusable()) return finish(kBreakdown, false);
     if (stplhs <= stprhs) return finish(kOk, false);
@@ -438,8 +439,14 @@ int Solver<T>::test() {
     resume_ = kInTrueResidual;
     return request(kProduct, x);
   }
-  xnorm = norm(x);
-  stplhs = norm(r);
+  if (have_sums_ && norm_code == 2 && plain2) {
+    xnorm = std::sqrt(xx_);
+    stplhs = std::sqrt(rr_);
+  } else {
+    xnorm = norm(x);
+    stplhs = norm(r);
+  }
+  have_sums_ = false;
   stprhs = tol * (anorm * xnorm + bnorm);
   if (stopping_test_unusable()) return finish(kBreakdown, false);
   xmax_ = std::max(xmax_, xnorm);
