@@ -181,7 +181,7 @@ int complex_factorise(int n, int* factors) {
       rest /= d;
     }
   for (int d = 7, step = 4; rest > 1; d += step, step = 6 - step) {
-    if (static_cast<long>(d) * d > rest) {
+    if (static_cast<long long>(d) * d > rest) {
       if (!record(rest)) return kComplexTooMany;
       break;
     }
@@ -198,8 +198,8 @@ C unit_root(long r, long n) {
   // The angle 2 pi r/n as a quarter turn count and a part phi <= pi/4 of
   // the next quarter, so that cos and sin see a small exact argument.
   r %= n;
-  const long quad = 4 * r / n;
-  long rest = 4 * r - quad * n;  // the angle within the quarter: (pi/2) rest/n
+  const long long quad = 4LL * r / n;
+  long long rest = 4LL * r - quad * n;  // the angle within the quarter: (pi/2) rest/n
   const bool upper = 2 * rest > n;
   if (upper) rest = n - rest;
   const double phi = 0.5 * kPi * (static_cast<double>(rest) / n);

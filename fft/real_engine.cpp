@@ -140,7 +140,7 @@ int real_factorise(int n, int* factors) {
     }
   // Once d*d exceeds the rest, the rest is prime: the search would end there.
   for (int d = 5, step = 2; rest > 1; d += step, step = 6 - step) {
-    if (static_cast<long>(d) * d > rest) {
+    if (static_cast<long long>(d) * d > rest) {
       factors[count++] = rest;
       break;
     }
