@@ -10,6 +10,7 @@
 #include <utility>
 
 #include "dense/blas.hpp"
+#include "fft/bluestein.hpp"
 #include "fft/dft.hpp"
 #include "fft/fft.hpp"
 
@@ -84,9 +85,38 @@ void pass(int L, int m, const double* a, double* b, const double* rows, const Ro
   }
 }
 
+// A large prime F: each DFT through the chirp convolution.  False when
+// its scratch cannot be had.
+template <bool Fwd>
+bool convolution_pass(int f, int L, int m, const double* a, double* b, const double* rows) {
+  Bluestein conv(f, rows, rows + 1, 2L * L);
+  if (!conv.ready()) return false;
+  const long lf = static_cast<long>(L) * f, lm = static_cast<long>(L) * m;
+  C* v = conv.values();
+  for (int j = 0; j < m; ++j) {
+    const double* aj = a + 2 * lf * j;
+    double* bj = b + 2 * L * j;
+    for (int i = 0; i < L; ++i) {
+      for (int p = 0; p < f; ++p) {
+        const V x = load(aj, i + static_cast<long>(L) * p);
+        v[p] = {x.v[0], x.v[1]};
+      }
+      conv.transform(Fwd);
+      store(bj, i, V{v2{v[0].r, v[0].i}});
+      for (int q = 1; q < f; ++q) {
+        V y{v2{v[q].r, v[q].i}};
+        if (i > 0) y = twiddle<Fwd>(y, load(rows, static_cast<long>(q - 1) * L + i));
+        store(bj, i + lm * q, y);
+      }
+    }
+  }
+  return true;
+}
+
 // Any F >= 7: the roots are the first entries of the table rows.
 template <bool Fwd>
 void general_pass(int f, int L, int m, const double* a, double* b, const double* rows) {
+  if (f >= kBluesteinFrom && convolution_pass<Fwd>(f, L, m, a, b, rows)) return;
   const long lf = static_cast<long>(L) * f, lm = static_cast<long>(L) * m;
   auto root = [&](int r) {
     return r == 0 ? V{v2{1.0, 0.0}} : load(rows, static_cast<long>(r - 1) * L);
@@ -181,7 +211,7 @@ int complex_factorise(int n, int* factors) {
       rest /= d;
     }
   for (int d = 7, step = 4; rest > 1; d += step, step = 6 - step) {
-    if (static_cast<long>(d) * d > rest) {
+    if (static_cast<long long>(d) * d > rest) {
       if (!record(rest)) return kComplexTooMany;
       break;
     }
@@ -198,8 +228,8 @@ C unit_root(long r, long n) {
   // The angle 2 pi r/n as a quarter turn count and a part phi <= pi/4 of
   // the next quarter, so that cos and sin see a small exact argument.
   r %= n;
-  const long quad = 4 * r / n;
-  long rest = 4 * r - quad * n;  // the angle within the quarter: (pi/2) rest/n
+  const long long quad = 4LL * r / n;
+  long long rest = 4LL * r - quad * n;  // the angle within the quarter: (pi/2) rest/n
   const bool upper = 2 * rest > n;
   if (upper) rest = n - rest;
   const double phi = 0.5 * kPi * (static_cast<double>(rest) / n);

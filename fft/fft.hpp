@@ -21,6 +21,10 @@ inline constexpr int kInplaceListLen = 21;
 // factor above 19) or 2 (more than 20 prime factors).
 int inplace_factorise(int n, int* grouped, int* ungrouped);
 
+// The 0-based index of the first stored b_k of a packed transform (b_k at
+// N-k for 1 <= k <= (N-1)/2): N/2 + 1, formed without passing INT_MAX.
+constexpr int stored_b_first(int n) { return n / 2 + 1; }
+
 // Real data to Hermitian packed, in place; WORK (N doubles) is the scratch
 // array of the permutation.
 void inplace_analysis(int n, const int* grouped, const int* ungrouped, double* x, double* work);
@@ -103,11 +107,23 @@ void c06pc_compute(bool forward, int n, const int* factors, double* x, double* w
 void c06pr_compute(bool forward, int m, int n, const int* factors, double* x, double* work);
 // C06PSF: M sequences by columns; WORK (M+1)*N complex.  N > 1.
 void c06ps_compute(bool forward, int n, int m, const int* factors, double* x, double* work);
+// The same two layouts with the table of N ready: SCRATCH holds M*N
+// complex values by rows, N by columns.
+void rows_transform(bool forward, int m, int n, const int* factors, const double* table,
+                    double* x, double* scratch);
+void columns_transform(bool forward, int n, int m, const int* factors, const double* table,
+                       double* x, double* scratch);
 // C06PPF: M real or conjugate-even sequences by rows, N+2 columns; WORK
 // 2N + (N+2)*M doubles (3N when M = 1).  Any N >= 1.
 void c06pp_compute(bool forward, int m, int n, double* x, double* work);
 // The same with the factors and the table already in WORK(1 .. 2N); N > 1.
 void c06pp_transform(bool forward, int m, int n, const int* factors, double* x, double* work);
+
+// The sine and cosine transforms of C06RAF, C06RBF, C06RCF and C06RDF on
+// M sequences by rows (columns as each routine states); WORK as C06PPF's.
+// The first two ignore FORWARD (they are their own inverses).  Any N >= 1.
+enum class Trig { sine, cosine, quarter_sine, quarter_cosine };
+void sine_cosine_compute(Trig kind, bool forward, int m, int n, double* x, double* work);
 
 // The DIRECT argument: its first letter (for messages) and what it asks for.
 struct Direction {

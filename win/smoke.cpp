@@ -258,6 +258,41 @@ void fft_round_trip() {
         "complex FFT forward and back (C06PCF, _q44888@24)", "error " + std::to_string(err));
 }
 
+// A 2-D transform along every dimension and back (C06PJF), and a sine
+// transform applied twice (C06RAF).
+void fft_more() {
+  if (!present("_q59607@36", "2-D FFT (C06PJF)") || !present("_q12278@20", "sine transform (C06RAF)"))
+    return;
+  using Pjf = int(KIV_CALL*)(const char*, const int*, const int*, const int*, kiv2_complex*,
+                             kiv2_complex*, const int*, int*, int);
+  const int nd[2] = {6, 10}, ndim = 2, n = 60, lwork = n + 3 * (10 + 5);
+  std::vector<kiv2_complex> x(n), y, work(lwork);
+  for (int j = 0; j < n; ++j) x[j] = kiv2_complex(std::sin(0.3 * j), 0.1 * j);
+  y = x;
+  int ifail = 0, ifail2 = 0;
+  entry<Pjf>("_q59607@36")("F", &ndim, nd, &n, y.data(), work.data(), &lwork, &ifail, 1);
+  kiv2_complex sum = 0;
+  for (const kiv2_complex& v : x) sum += v;
+  const bool dc = std::abs(y[0] - sum / std::sqrt(60.0)) <= 1e-13 * std::abs(sum);
+  entry<Pjf>("_q59607@36")("B", &ndim, nd, &n, y.data(), work.data(), &lwork, &ifail2, 1);
+  double err = 0;
+  for (int j = 0; j < n; ++j) err = std::fmax(err, std::abs(y[j] - x[j]));
+  check(ifail == 0 && ifail2 == 0 && dc && err <= 1e-13 && work[0].real() == 70.0,
+        "2-D FFT forward and back (C06PJF, _q59607@36)", "error " + std::to_string(err));
+
+  using Raf = int(KIV_CALL*)(const int*, const int*, double*, double*, int*);
+  const int m = 1, len = 12;
+  std::vector<double> s(len + 2), w(3 * len);
+  for (int j = 0; j < len - 1; ++j) s[j] = std::cos(0.4 * j);
+  const std::vector<double> s0 = s;
+  entry<Raf>("_q12278@20")(&m, &len, s.data(), w.data(), &ifail);
+  entry<Raf>("_q12278@20")(&m, &len, s.data(), w.data(), &ifail2);
+  err = 0;
+  for (int j = 0; j < len - 1; ++j) err = std::fmax(err, std::fabs(s[j] - s0[j]));
+  check(ifail == 0 && ifail2 == 0 && err <= 1e-14, "sine transform twice (C06RAF, _q12278@20)",
+        "error " + std::to_string(err));
+}
+
 // --- roots ---------------------------------------------------------------------
 
 struct RootUser {
@@ -348,6 +383,7 @@ int main(int argc, char** argv) {
   gamma_hard_failure();
   sorting();
   fft_round_trip();
+  fft_more();
   root_by_callback();
   sparse_solve();
   FreeLibrary(g_dll);

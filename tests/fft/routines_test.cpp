@@ -191,6 +191,14 @@ TEST(EdgeCases, C06gbfNegatesTheStoredImaginaryParts) {
   }
 }
 
+// The first negated element is X(N/2+2): at N = INT_MAX it is formed
+// without passing the int range (N+4 would wrap).
+TEST(EdgeCases, C06gbfRangeAtTheLargestLength) {
+  EXPECT_EQ(kf::stored_b_first(2147483647), 1073741824);
+  EXPECT_EQ(kf::stored_b_first(2147483646), 1073741824);
+  EXPECT_EQ(kf::stored_b_first(5), 3);
+}
+
 TEST(EdgeCases, LengthOne) {
   int ifail = 1;
   cd x = {0.25, -7.0}, work[2] = {{9, 9}, {9, 9}};
