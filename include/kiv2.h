@@ -117,6 +117,59 @@ KIV_API void KIV_CALL RANDOM_INIT(int* generator, int* state);                  
 KIV_API void KIV_CALL IMPLEMENTATION_DETAILS(void);                              /* _q80933@0 */
 
 /* ===================================================================== */
+/* Frame: host callbacks                                                  */
+/* ===================================================================== */
+/**
+ * @brief A function of one variable supplied by the caller: returns f(*x).
+ * @param[in] x     address of the adapter's own copy of x.
+ * @param[in] user1 first user word, as the caller passed it to the routine.
+ * @param[in] user2 second user word, likewise.
+ *
+ * The user words are 4 bytes on 32-bit x86 and pointer-sized elsewhere, so
+ * a C caller can hand its function a context pointer.  Called as KIV_CALL
+ * (stdcall on 32-bit x86).
+ */
+typedef double(KIV_CALL* kiv2_fun1)(const double* x, void* user1, void* user2);
+
+/**
+ * @brief A function of a point of NDIM dimensions: returns f(x(1..NDIM)).
+ * @param[in] ndim  address of the adapter's own copy of NDIM.
+ * @param[in] x     the point, NDIM doubles.
+ * @param[in] user1 first user word, untouched.
+ * @param[in] user2 second user word, untouched.
+ */
+typedef double(KIV_CALL* kiv2_funn)(const int* ndim, const double* x, void* user1, void* user2);
+
+/** @brief The adapter a body calls a kiv2_fun1 through (CALLBACK_X). */
+typedef double(KIV_CALL* kiv2_adapter1)(kiv2_fun1 fn, double x, void* user1, void* user2);
+/** @brief The adapter a body calls a kiv2_funn through (CALLBACK_NDIM_X). */
+typedef double(KIV_CALL* kiv2_adaptern)(kiv2_funn fn, int ndim, const double* x, void* user1,
+                                        void* user2);
+
+/**
+ * @brief The library's adapter for functions of one variable: stores X in
+ *        its own argument area and returns FN(&copy, USER1, USER2).
+ * @param[in] fn    the caller's function.
+ * @param[in] x     the point.
+ * @param[in] user1 passed on unchanged.
+ * @param[in] user2 passed on unchanged.
+ * Bodies that take an adapter (C05AGF) accept this one, or NULL for it.
+ */
+KIV_API double KIV_CALL CALLBACK_X(kiv2_fun1 fn, double x, void* user1, void* user2);
+
+/**
+ * @brief The library's adapter for functions of a point: returns
+ *        FN(&copy of NDIM, X, USER1, USER2).
+ * @param[in] fn    the caller's function.
+ * @param[in] ndim  number of coordinates, >= 1.
+ * @param[in] x     the point, NDIM doubles.
+ * @param[in] user1 passed on unchanged.
+ * @param[in] user2 passed on unchanged.
+ */
+KIV_API double KIV_CALL CALLBACK_NDIM_X(kiv2_funn fn, int ndim, const double* x, void* user1,
+                                        void* user2);
+
+/* ===================================================================== */
 /* Dense linear algebra                                                   */
 /* ===================================================================== */
 /* The library's layer over BLAS and LAPACK.  Every matrix-level routine is
@@ -396,6 +449,176 @@ KIV_API double KIV_CALL ZLANHS(const char* norm, int n, const kiv2_complex* a,  
 /* ===================================================================== */
 /* Roots                                                                  */
 /* ===================================================================== */
+/**
+ * @brief Zeros of the real quartic E z^4 + A z^3 + B z^2 + C z + D, as the
+ *        eigenvalues of its balanced companion matrix, with error estimates.
+ * @param[in]  e    leading coefficient, nonzero.
+ * @param[in]  a    coefficient of z^3.
+ * @param[in]  b    coefficient of z^2.
+ * @param[in]  c    coefficient of z.
+ * @param[in]  d    constant term.
+ * @param[out] zr   real parts of the four zeros, in the order of the Schur
+ *                  form (a conjugate pair adjacent, positive imaginary part
+ *                  first).
+ * @param[out] zi   imaginary parts.
+ * @param[out] zerr error estimates: eps * ||T||_1 / s_i, s_i the reciprocal
+ *                  condition number of the eigenvalue (eps for a zero at 0).
+ * @param[in,out] ifail error indicator (0 hard, 1 silent, -1 soft).
+ * @par IFAIL
+ *  - 1: E = 0 (nothing written).
+ *  - 2: a coefficient of the companion matrix overflows, or a coefficient
+ *       is not finite (nothing written).
+ *  - 3: the QR iteration failed (ZR, ZI as it left them; ZERR not written).
+ *
+ * Example: tests/roots/quartic_test.cpp, host/tour_roots.cpp.
+ */
+KIV_API int KIV_CALL C02ALF_HOST(const double* e, const double* a, const double* b,  /* _q37432@36 */
+                                 const double* c, const double* d, double* zr, double* zi,
+                                 double* zerr, int* ifail);
+/**
+ * @brief Body of C02ALF (not exported).
+ * @param[in] e, a, b, c, d  the coefficients, by value.
+ * @param[out] zr, zi, zerr  as in C02ALF_HOST, 4 each.
+ * @param[out] record        message record, KIV2_RECORD_LEN characters.
+ * @param[in,out] ifail      as in C02ALF_HOST.
+ * @param[in] record_len     KIV2_RECORD_LEN.
+ * @par IFAIL
+ * As C02ALF_HOST.
+ */
+KIV_API int KIV_CALL C02ALF(double e, double a, double b, double c, double d, double* zr,
+                            double* zi, double* zerr, char* record, int* ifail, int record_len);
+
+/**
+ * @brief Zeros of the complex quartic E z^4 + A z^3 + B z^2 + C z + D with
+ *        error estimates, through the complex Schur form.
+ * @param[in]  e    leading coefficient, nonzero.
+ * @param[in]  a    coefficient of z^3.
+ * @param[in]  b    coefficient of z^2.
+ * @param[in]  c    coefficient of z.
+ * @param[in]  d    constant term.
+ * @param[out] zr   real parts of the zeros, in the order of the Schur form.
+ * @param[out] zi   imaginary parts.
+ * @param[out] zerr error estimates, as for C02ALF.
+ * @param[in,out] ifail error indicator.
+ * @par IFAIL
+ *  - 1: E = (0,0).
+ *  - 2: a coefficient of the companion matrix overflows or is not finite.
+ *  - 3: the QR iteration failed.
+ */
+KIV_API int KIV_CALL C02ANF_HOST(const kiv2_complex* e, const kiv2_complex* a,       /* _q86094@36 */
+                                 const kiv2_complex* b, const kiv2_complex* c,
+                                 const kiv2_complex* d, double* zr, double* zi, double* zerr,
+                                 int* ifail);
+/**
+ * @brief Body of C02ANF (not exported).
+ * @param[in] e, a, b, c, d  the coefficients, by value.
+ * @param[out] zr, zi, zerr  as in C02ANF_HOST.
+ * @param[out] record        message record.
+ * @param[in,out] ifail      as in C02ANF_HOST.
+ * @param[in] record_len     KIV2_RECORD_LEN.
+ * @par IFAIL
+ * As C02ANF_HOST.
+ */
+KIV_API int KIV_CALL C02ANF(kiv2_complex e, kiv2_complex a, kiv2_complex b, kiv2_complex c,
+                            kiv2_complex d, double* zr, double* zi, double* zerr, char* record,
+                            int* ifail, int record_len);
+
+/**
+ * @brief A zero of a continuous function f near X: an interval search
+ *        (C05AVF) within X +- 256|H|, then the bracket is narrowed (mixed
+ *        bisection, linear and rational interpolation) until its half-width
+ *        is at most EPS/2 * max(1, |X|).  F is called through the library's
+ *        adapter with the user words untouched.
+ * @param[in,out] x  starting point; on exit the zero found (or the point
+ *                   where F was not finite, IFAIL 7).
+ * @param[in]  h     first step of the search, X + H != X.
+ * @param[in]  eps   tolerance on the zero, > 0.
+ * @param[in]  eta   stop as soon as |f(X)| < ETA (ETA <= 0: never).
+ * @param[in]  f     the function (kiv2_fun1, KIV_CALL).
+ * @param[out] a     lower end of the interval the search found (A <= B).
+ * @param[out] b     upper end.
+ * @param[in]  user1 handed to F unchanged.
+ * @param[in]  user2 handed to F unchanged.
+ * @param[in,out] ifail error indicator.
+ * @par IFAIL
+ *  - 1: EPS <= 0, X + H = X, or X or H not finite.
+ *  - 2: no sign change found; A, B the extreme points reached.
+ *  - 3: the zero may be a pole.
+ *  - 4: EPS too small for the problem; X may still be good.
+ *  - 5, 6: an internal call failed (after the search, after the zero finder).
+ *  - 7: F returned a NaN or an infinity (at X).
+ *
+ * Example: tests/roots/zero_test.cpp, host/tour_roots.cpp.
+ */
+KIV_API int KIV_CALL C05AGF_HOST(double* x, const double* h, const double* eps,      /* _q27089@40 */
+                                 const double* eta, kiv2_fun1 f, double* a, double* b,
+                                 void* user1, void* user2, int* ifail);
+/**
+ * @brief Body of C05AGF.
+ * @param[in,out] x      as in C05AGF_HOST.
+ * @param[in] h, eps, eta by value, as in C05AGF_HOST.
+ * @param[in] f          the function.
+ * @param[in] adapter    the adapter F is called through: CALLBACK_X, or NULL
+ *                       for it.
+ * @param[out] a, b      as in C05AGF_HOST.
+ * @param[in] user1, user2 handed to F unchanged.
+ * @param[out] record    message record.
+ * @param[in,out] ifail  as in C05AGF_HOST.
+ * @param[in] record_len KIV2_RECORD_LEN.
+ * @par IFAIL
+ * As C05AGF_HOST.
+ */
+KIV_API int KIV_CALL C05AGF(double* x, double h, double eps, double eta, kiv2_fun1 f, /* _q89748@64 */
+                            kiv2_adapter1 adapter, double* a, double* b, void* user1,
+                            void* user2, char* record, int* ifail, int record_len);
+
+/**
+ * @brief Reverse-communication search for an interval [min(X,Y), max(X,Y)]
+ *        on which f changes sign, within [BOUNDL, BOUNDU]: steps from X
+ *        that double (reversing when f grows), clipped at the bounds, with
+ *        up to three restarts from X with steps -H/10, H/100, -H/1000.
+ * @param[in,out] x  on the first call the start, BOUNDL <= X <= BOUNDU;
+ *                   then the point to evaluate; on success one end.
+ * @param[in]  fx    f(X) when IND = -1 on the first call, or on a re-entry.
+ * @param[in,out] h  the first step (X + H != X); changed by the search.
+ * @param[in]  boundl lower bound, < BOUNDU.
+ * @param[in]  boundu upper bound.
+ * @param[out] y     on success the other end of the interval.
+ * @param[in,out] c  work array of 11 doubles, kept between calls.
+ * @param[in,out] ind 1 (start, no value) or -1 (start, FX = f(X)); on
+ *                   return 2 or 3 asks for FX = f(X), 0 means finished.
+ * @param[in,out] ifail error indicator.
+ * @par IFAIL
+ *  - 1: BOUNDU <= BOUNDL, X outside the bounds, or X +- H both outside.
+ *  - 2: H too small for X.
+ *  - 3: IND not -1, 1, 2 or 3.
+ *  - 4: no sign change after three restarts (X, Y the extreme points).
+ *  - 5: FX is a NaN.
+ * @par Workspace
+ * C(1..11), kept by the caller between calls; several searches may run at
+ * once, each in its own C.
+ */
+KIV_API int KIV_CALL C05AVF_HOST(double* x, const double* fx, double* h,             /* _q25440@36 */
+                                 const double* boundl, const double* boundu, double* y,
+                                 double* c, int* ind, int* ifail);
+/**
+ * @brief Body of C05AVF (not exported).
+ * @param[in,out] x      as in C05AVF_HOST.
+ * @param[in] fx         by value.
+ * @param[in,out] h      as in C05AVF_HOST.
+ * @param[in] boundl, boundu by value.
+ * @param[out] y         as in C05AVF_HOST.
+ * @param[in,out] c      11 doubles.
+ * @param[in,out] ind    as in C05AVF_HOST.
+ * @param[out] record    message record.
+ * @param[in,out] ifail  as in C05AVF_HOST.
+ * @param[in] record_len KIV2_RECORD_LEN.
+ * @par IFAIL
+ * As C05AVF_HOST.
+ */
+KIV_API int KIV_CALL C05AVF(double* x, double fx, double* h, double boundl, double boundu,
+                            double* y, double* c, int* ind, char* record, int* ifail,
+                            int record_len);
 
 /* ===================================================================== */
 /* Fast Fourier transforms                                                */

@@ -323,6 +323,52 @@ void root_by_callback() {
         "x " + std::to_string(x) + ", IFAIL " + std::to_string(ifail));
 }
 
+void quartic_zeros() {
+  if (!present("_q37432@36", "quartic zeros (C02ALF)")) return;
+  using C02alf = int(KIV_CALL*)(const double*, const double*, const double*, const double*,
+                                const double*, double*, double*, double*, int*);
+  // (z - 1)(z - 2)(z - 3)(z - 4).
+  const double e = 1, a = -10, b = 35, c = -50, d = 24;
+  double zr[4], zi[4], zerr[4];
+  int ifail = 0;
+  entry<C02alf>("_q37432@36")(&e, &a, &b, &c, &d, zr, zi, zerr, &ifail);
+  double sum = 0, worst = 0;
+  for (int i = 0; i < 4; ++i) {
+    sum += zr[i];
+    worst = std::fmax(worst, std::fabs(zr[i] - std::round(zr[i])) + std::fabs(zi[i]));
+  }
+  check(ifail == 0 && worst <= 1e-12 && close(sum, 10.0, 1e-14),
+        "zeros of (z-1)(z-2)(z-3)(z-4) (C02ALF, _q37432@36)",
+        "IFAIL " + std::to_string(ifail) + ", error " + std::to_string(worst));
+
+  if (!present("_q86094@36", "complex quartic zeros (C02ANF)")) return;
+  using C02anf = int(KIV_CALL*)(const kiv2_complex*, const kiv2_complex*, const kiv2_complex*,
+                                const kiv2_complex*, const kiv2_complex*, double*, double*,
+                                double*, int*);
+  const kiv2_complex ce{1, 0}, zero{0, 0}, cd{-1, 0};  // z^4 - 1
+  ifail = 0;
+  entry<C02anf>("_q86094@36")(&ce, &zero, &zero, &zero, &cd, zr, zi, zerr, &ifail);
+  bool unit = ifail == 0;
+  for (int i = 0; i < 4; ++i) unit = unit && close(std::hypot(zr[i], zi[i]), 1.0, 1e-14);
+  check(unit, "zeros of z^4 - 1 on the unit circle (C02ANF, _q86094@36)");
+}
+
+void interval_search() {
+  if (!present("_q25440@36", "interval search (C05AVF)")) return;
+  using C05avf = int(KIV_CALL*)(double*, const double*, double*, const double*, const double*,
+                                double*, double*, int*, int*);
+  double x = 0, fx = 0, h = 1, lo = -10, hi = 10, y = 0, c[11];
+  int ind = 1, ifail = 0, calls = 0;
+  while (calls < 100) {
+    entry<C05avf>("_q25440@36")(&x, &fx, &h, &lo, &hi, &y, c, &ind, &ifail);
+    if (ind == 0) break;
+    fx = x - 2.5;
+    ++calls;
+  }
+  check(ifail == 0 && ind == 0 && std::fmin(x, y) <= 2.5 && std::fmax(x, y) >= 2.5,
+        "sign change of x - 2.5 by reverse communication (C05AVF, _q25440@36)");
+}
+
 // --- sparse ----------------------------------------------------------------------
 
 void sparse_solve() {
@@ -385,6 +431,8 @@ int main(int argc, char** argv) {
   fft_round_trip();
   fft_more();
   root_by_callback();
+  quartic_zeros();
+  interval_search();
   sparse_solve();
   FreeLibrary(g_dll);
   std::printf("smoke: %d passed, %d failed\n", g_passed, g_failed);
