@@ -790,6 +790,133 @@ KIV_API int KIV_CALL F11DPF(const char* trans, int n, const kiv2_complex* a,    
                             const kiv2_complex* y, kiv2_complex* x, char* record, int* ifail,
                             int trans_len, int check_len, int record_len);
 
+/**
+ * @brief SSOR preconditioner solve M x = y or M^T x = y, with
+ *        M = (D + w L) D^-1 (D + w U) / (w (2 - w)) for A = D + L + U.
+ * @param[in] trans 'N' M x = y, 'T' M^T x = y
+ * @param[in] n order, >= 1
+ * @param[in] nnz entries, 1 <= NNZ <= N*N
+ * @param[in] a,irow,icol A in sorted CS, every row with its diagonal
+ * @param[in] dinv DINV(i) = 1/A(i,i), taken as given
+ * @param[in] omega relaxation parameter, 0 < OMEGA < 2 (checked with CHECK = 'C')
+ * @param[in] check 'C' check A and OMEGA first, 'N' no check (indices are
+ *        still kept within 1..N)
+ * @param[in] y right-hand side (N)
+ * @param[out] x solution (N)
+ * @param[out] iwork workspace, 2N+1: row starts, then diagonal positions
+ * @param[in,out] ifail error indicator
+ * @param trans_len, check_len lengths of the character arguments
+ * @par IFAIL
+ *  1 TRANS or CHECK invalid; 2 N, NNZ or OMEGA invalid; 3 an index out of
+ *  range, an entry out of order or a repeated location; 4 a row without a
+ *  diagonal entry.
+ * @par Workspace IWORK 2N+1 integers.
+ */
+KIV_API int KIV_CALL F11DDF_HOST(const char* trans, const int* n, const int* nnz,  /* _q87260@60 */
+                                 const double* a, const int* irow, const int* icol,
+                                 const double* dinv, const double* omega, const char* check,
+                                 const double* y, double* x, int* iwork, int* ifail,
+                                 int trans_len, int check_len);
+/** @brief Body of F11DDF.
+ *  @param[in] trans,n,nnz,a,irow,icol,dinv,omega,check,y as F11DDF, scalars by value
+ *  @param[out] x,iwork as F11DDF; @param[out] record message record
+ *  @param[in,out] ifail; @param[in] trans_len,check_len,record_len lengths
+ *  @par IFAIL as F11DDF. */
+KIV_API int KIV_CALL F11DDF(const char* trans, int n, int nnz, const double* a,    /* _q87479@72 */
+                            const int* irow, const int* icol, const double* dinv, double omega,
+                            const char* check, const double* y, double* x, int* iwork,
+                            char* record, int* ifail, int trans_len, int check_len,
+                            int record_len);
+/**
+ * @brief Complex twin of F11DDF; TRANS = 'T' solves with the conjugate
+ *        transpose M^H.
+ * @param[in] trans,n,nnz,irow,icol,omega,check as F11DDF
+ * @param[in] a,dinv,y complex; @param[out] x complex; @param[out] iwork as F11DDF
+ * @param[in,out] ifail; @param trans_len,check_len lengths
+ * @par IFAIL as F11DDF.  @par Workspace as F11DDF.
+ */
+KIV_API int KIV_CALL F11DRF_HOST(const char* trans, const int* n, const int* nnz,  /* _q30310@60 */
+                                 const kiv2_complex* a, const int* irow, const int* icol,
+                                 const kiv2_complex* dinv, const double* omega,
+                                 const char* check, const kiv2_complex* y, kiv2_complex* x,
+                                 int* iwork, int* ifail, int trans_len, int check_len);
+/** @brief Body of F11DRF.
+ *  @param[in] trans,n,nnz,a,irow,icol,dinv,omega,check,y as F11DRF, scalars by value
+ *  @param[out] x,iwork; @param[out] record; @param[in,out] ifail
+ *  @param[in] trans_len,check_len,record_len lengths
+ *  @par IFAIL as F11DDF. */
+KIV_API int KIV_CALL F11DRF(const char* trans, int n, int nnz,                   /* _q28158@72 */
+                            const kiv2_complex* a, const int* irow, const int* icol,
+                            const kiv2_complex* dinv, double omega, const char* check,
+                            const kiv2_complex* y, kiv2_complex* x, int* iwork, char* record,
+                            int* ifail, int trans_len, int check_len, int record_len);
+
+/**
+ * @brief Preconditioner of NITER Jacobi iterations on A x = y (or the
+ *        transposed system) from x = 0: x1 = D^-1 y, x(k+1) = D^-1 (y - (A - D) x(k)).
+ * @param[in] store 'N' CS, general; 'S' SCS, lower triangle of a symmetric matrix
+ * @param[in] trans 'N' A, 'T' A^T (ignored with STORE = 'S')
+ * @param[in] init 'I' compute DIAG from A; 'N' DIAG holds it from an earlier call
+ * @param[in] niter number of iterations, >= 1
+ * @param[in] n order, >= 1
+ * @param[in] nnz entries, 1 <= NNZ <= N*N (N(N+1)/2 for SCS)
+ * @param[in] a,irow,icol the matrix, sorted
+ * @param[in] check 'C' check the storage (and a given DIAG) first, 'N' no check
+ * @param[in] y right-hand side (N)
+ * @param[out] x result (N)
+ * @param[in,out] diag the diagonal of A (N): out with INIT = 'I', in with 'N'
+ * @param[out] work workspace (N)
+ * @param[in,out] ifail error indicator
+ * @param store_len, trans_len, init_len, check_len lengths of the options
+ * @par IFAIL
+ *  1 an option or NITER invalid; 2 N or NNZ invalid; 3 an index out of
+ *  range, an entry out of order or a repeated location; 4 a zero DIAG(I)
+ *  (INIT = 'N', CHECK = 'C'); 5 a zero or missing diagonal (INIT = 'I').
+ * @par Workspace WORK N values.
+ */
+KIV_API int KIV_CALL F11DKF_HOST(const char* store, const char* trans,             /* _q83796@76 */
+                                 const char* init, const int* niter, const int* n,
+                                 const int* nnz, const double* a, const int* irow,
+                                 const int* icol, const char* check, const double* y, double* x,
+                                 double* diag, double* work, int* ifail, int store_len,
+                                 int trans_len, int init_len, int check_len);
+/** @brief Body of F11DKF.
+ *  @param[in] store,trans,init,niter,n,nnz,a,irow,icol,check,y as F11DKF, scalars by value
+ *  @param[out] x,work; @param[in,out] diag; @param[out] record; @param[in,out] ifail
+ *  @param[in] store_len,trans_len,init_len,check_len,record_len lengths
+ *  @par IFAIL as F11DKF. */
+KIV_API int KIV_CALL F11DKF(const char* store, const char* trans, const char* init, /* _q80478@84 */
+                            int niter, int n, int nnz, const double* a, const int* irow,
+                            const int* icol, const char* check, const double* y, double* x,
+                            double* diag, double* work, char* record, int* ifail, int store_len,
+                            int trans_len, int init_len, int check_len, int record_len);
+/**
+ * @brief Complex twin of F11DKF: TRANS = 'T' iterates on A^H, STORE = 'S'
+ *        holds a Hermitian matrix.
+ * @param[in] store,trans,init,niter,n,nnz,irow,icol,check as F11DKF
+ * @param[in] a,y complex; @param[out] x,work complex; @param[in,out] diag complex
+ * @param[in,out] ifail; @param store_len,trans_len,init_len,check_len lengths
+ * @par IFAIL as F11DKF.  @par Workspace as F11DKF.
+ */
+KIV_API int KIV_CALL F11DXF_HOST(const char* store, const char* trans,             /* _q20761@76 */
+                                 const char* init, const int* niter, const int* n,
+                                 const int* nnz, const kiv2_complex* a, const int* irow,
+                                 const int* icol, const char* check, const kiv2_complex* y,
+                                 kiv2_complex* x, kiv2_complex* diag, kiv2_complex* work,
+                                 int* ifail, int store_len, int trans_len, int init_len,
+                                 int check_len);
+/** @brief Body of F11DXF.
+ *  @param[in] store,trans,init,niter,n,nnz,a,irow,icol,check,y as F11DXF, scalars by value
+ *  @param[out] x,work; @param[in,out] diag; @param[out] record; @param[in,out] ifail
+ *  @param[in] store_len,trans_len,init_len,check_len,record_len lengths
+ *  @par IFAIL as F11DKF. */
+KIV_API int KIV_CALL F11DXF(const char* store, const char* trans, const char* init, /* _q97772@84 */
+                            int niter, int n, int nnz, const kiv2_complex* a, const int* irow,
+                            const int* icol, const char* check, const kiv2_complex* y,
+                            kiv2_complex* x, kiv2_complex* diag, kiv2_complex* work,
+                            char* record, int* ifail, int store_len, int trans_len,
+                            int init_len, int check_len, int record_len);
+
 /* ===================================================================== */
 /* Sorting and ranking                                                    */
 /* ===================================================================== */
