@@ -1088,6 +1088,316 @@ KIV_API int KIV_CALL F11BTF(int* itn, double* stplhs, double* stprhs,          /
                             char* record, int* ifail, int record_len);
 
 /* ===================================================================== */
+/* Sparse linear systems: preconditioners and one-call drivers            */
+/* ===================================================================== */
+
+/**
+ * @brief Incomplete LU factorisation M = P L D U Q of a real sparse matrix
+ *        in coordinate storage, appended to A, IROW, ICOL behind the matrix.
+ *
+ * Factor entry (i, j) in pivot numbering holds L(i,j) for j < i, 1/D(i) for
+ * j = i and U(i,j) for j > i; M(IPIVP(i), IPIVQ(j)) = (L D U)(i, j).  The
+ * first NNZ positions of A, IROW, ICOL come back as they went in.
+ *
+ * @param[in] n order of A, >= 1
+ * @param[in] nnz entries of A, 1 <= NNZ <= N*N
+ * @param[in,out] a A(1..NNZ) the matrix, sorted by row then column without
+ *        repeated locations; A(NNZ+1..NNZ+NNZFAC) receives the factor
+ * @param[in] la length of A, IROW, ICOL, >= 2*NNZ
+ * @param[in,out] irow row indices (1..NNZ in, the factor's behind)
+ * @param[in,out] icol column indices (1..NNZ in, the factor's behind)
+ * @param[in] lfill >= 0: maximum level of fill; < 0: fill controlled by DTOL
+ * @param[in] dtol drop tolerance (relative to max |A|), >= 0 when LFILL < 0
+ * @param[in] pstrat 'N' no pivoting, 'U' pivots given in IPIVP/IPIVQ,
+ *        'P' partial (column) pivoting, 'C' complete pivoting
+ * @param[in] milu 'M' modified factorisation (row sums kept), 'N' none
+ * @param[in,out] ipivp row permutation (input with 'U')
+ * @param[in,out] ipivq column permutation (input with 'U')
+ * @param[out] istr ISTR(1..N+1): position of the first entry of each factor
+ *        row, ISTR(N+1) one past the last
+ * @param[out] idiag IDIAG(1..N): position of each factor row's diagonal
+ * @param[out] nnzfac number of factor entries
+ * @param[out] npvmod pivots replaced by 1; -1 when none was but a row was
+ *        recomputed without dropping
+ * @param[out] iwork workspace
+ * @param[in] liwork length of IWORK, >= 7N+2
+ * @param record message record (200 characters)
+ * @param[in,out] ifail error indicator
+ * @param pstrat_len, milu_len, record_len lengths of the character arguments
+ * @par IFAIL
+ *  1 LA, DTOL, PSTRAT, MILU, N, NNZ or LIWORK invalid;
+ *  2 an index out of range, an entry out of order or a repeated location;
+ *  3 IPIVP or IPIVQ (PSTRAT = 'U') not a permutation;
+ *  4 the factor does not fit in LA (factor outputs incomplete);
+ *  5 internal failure of the factor's sort.
+ * @par Workspace
+ *  IWORK 7N+2 integers; the factor needs NNZFAC positions behind NNZ in A,
+ *  IROW, ICOL.  A requirement beyond the int range is reported as too small.
+ *  Example: tests/precon/ilu_test.cpp, the kivhost tour stop "Incomplete LU".
+ */
+KIV_API int KIV_CALL F11DAF_HOST(const int* n, const int* nnz, double* a,       /* _q85132@84 */
+                                 const int* la, int* irow, int* icol, const int* lfill,
+                                 const double* dtol, const char* pstrat, const char* milu,
+                                 int* ipivp, int* ipivq, int* istr, int* idiag, int* nnzfac,
+                                 int* npvmod, int* iwork, const int* liwork, int* ifail,
+                                 int pstrat_len, int milu_len);
+/** @brief Body of F11DAF: scalars by value, then the message record.
+ *  @param[in] n,nnz,la,lfill,dtol,liwork as F11DAF, by value
+ *  @param[in,out] a,irow,icol,ipivp,ipivq as F11DAF
+ *  @param[in] pstrat,milu as F11DAF
+ *  @param[out] istr,idiag,nnzfac,npvmod,iwork as F11DAF
+ *  @param[out] record message record; @param[in,out] ifail as F11DAF
+ *  @param[in] pstrat_len,milu_len,record_len character lengths
+ *  @par IFAIL as F11DAF. */
+KIV_API int KIV_CALL F11DAF(int n, int nnz, double* a, int la, int* irow, int* icol, /* _q35085@96 */
+                            int lfill, double dtol, const char* pstrat, const char* milu,
+                            int* ipivp, int* ipivq, int* istr, int* idiag, int* nnzfac,
+                            int* npvmod, int* iwork, int liwork, char* record, int* ifail,
+                            int pstrat_len, int milu_len, int record_len);
+/** @brief Factorisation kernel of F11DAF on checked arguments: every row in
+ *  pivot order with its fill, compensation and pivot, before renumbering.
+ *  @param[in] n,nnz,la as F11DAF
+ *  @param[in,out] a,irow,icol as F11DAF (IROW of factor entries: levels)
+ *  @param[in] lfill as F11DAF; @param[in] tau_drop absolute drop threshold
+ *  @param[in] tau_pivot small-pivot threshold; @param[in] omega 1 (MILU) or 0
+ *  @param[in] pstrat 'N', 'U', 'P' or 'C' as a character code
+ *  @param[in,out] ipivp,ipivq permutations; @param[out] istr,idiag,nnzfac,npvmod
+ *  @param[out] rowstart,colhead,count,heap,heappos,spare,step the seven parts of IWORK
+ *  @par IFAIL returns 0, or 4 when the factor does not fit in LA. */
+KIV_API int KIV_CALL F11DAZ(int n, int nnz, double* a, int la, int* irow, int* icol, /* _q82502@108 */
+                            int lfill, double tau_drop, double tau_pivot, double omega,
+                            int pstrat, int* ipivp, int* ipivq, int* istr, int* idiag,
+                            int* nnzfac, int* npvmod, int* rowstart, int* colhead, int* count,
+                            int* heap, int* heappos, int* spare, int* step);
+
+/**
+ * @brief Solves M x = y or M^T x = y with the incomplete LU factor of F11DAF.
+ *
+ * Whatever was changed between the calls, nothing outside A, IROW, ICOL
+ * (LA), the permutations, X and Y is read or written: with CHECK = 'N' the
+ * row starts, diagonal positions, column indices and permutation values
+ * are still kept in range, and a corrupted factor fails with IFAIL 3.
+ *
+ * @param[in] trans 'N' M x = y, 'T' M^T x = y
+ * @param[in] n order, >= 1
+ * @param[in] a,irow,icol the arrays as F11DAF returned them (length LA)
+ * @param[in] la their length
+ * @param[in] ipivp,ipivq permutations from F11DAF (their sign bits are
+ *        borrowed during the call and restored)
+ * @param[in] istr,idiag factor row starts and diagonal positions
+ * @param[in] check 'C' check the factor first, 'N' no check
+ * @param[in] y right-hand side (N)
+ * @param[out] x solution (N)
+ * @param[in,out] ifail error indicator
+ * @param trans_len, check_len lengths of the character arguments
+ * @par IFAIL
+ *  1 CHECK or TRANS invalid; 2 N < 1 (CHECK = 'C'); 3 the factor, ISTR,
+ *  IDIAG, IPIVP or IPIVQ is invalid.
+ */
+KIV_API int KIV_CALL F11DBF_HOST(const char* trans, const int* n, const double* a,  /* _q50007@64 */
+                                 const int* la, const int* irow, const int* icol, int* ipivp,
+                                 int* ipivq, const int* istr, const int* idiag,
+                                 const char* check, const double* y, double* x, int* ifail,
+                                 int trans_len, int check_len);
+/** @brief Body of F11DBF.
+ *  @param[in] trans,n,a,la,irow,icol,istr,idiag,check,y as F11DBF, scalars by value
+ *  @param[in] ipivp,ipivq as F11DBF; @param[out] x as F11DBF
+ *  @param[out] record message record; @param[in,out] ifail as F11DBF
+ *  @param[in] trans_len,check_len,record_len character lengths
+ *  @par IFAIL as F11DBF. */
+KIV_API int KIV_CALL F11DBF(const char* trans, int n, const double* a, int la,     /* _q24993@72 */
+                            const int* irow, const int* icol, int* ipivp, int* ipivq,
+                            const int* istr, const int* idiag, const char* check,
+                            const double* y, double* x, char* record, int* ifail, int trans_len,
+                            int check_len, int record_len);
+
+/**
+ * @brief Complex twin of F11DAF: magnitudes are moduli, the replacement
+ *        pivot is 1 + 0i.
+ * @param[in] n,nnz,la,lfill,dtol,pstrat,milu,liwork as F11DAF
+ * @param[in,out] a complex matrix and factor; @param[in,out] irow,icol,ipivp,ipivq as F11DAF
+ * @param[out] istr,idiag,nnzfac,npvmod,iwork as F11DAF
+ * @param[in,out] ifail; @param pstrat_len,milu_len lengths
+ * @par IFAIL as F11DAF.  @par Workspace as F11DAF.
+ */
+KIV_API int KIV_CALL F11DNF_HOST(const int* n, const int* nnz, kiv2_complex* a, /* _q49142@84 */
+                                 const int* la, int* irow, int* icol, const int* lfill,
+                                 const double* dtol, const char* pstrat, const char* milu,
+                                 int* ipivp, int* ipivq, int* istr, int* idiag, int* nnzfac,
+                                 int* npvmod, int* iwork, const int* liwork, int* ifail,
+                                 int pstrat_len, int milu_len);
+/** @brief Body of F11DNF.
+ *  @param[in] n,nnz,la,lfill,dtol,pstrat,milu,liwork by value as F11DNF
+ *  @param[in,out] a,irow,icol,ipivp,ipivq; @param[out] istr,idiag,nnzfac,npvmod,iwork
+ *  @param[out] record; @param[in,out] ifail; @param[in] pstrat_len,milu_len,record_len
+ *  @par IFAIL as F11DAF. */
+KIV_API int KIV_CALL F11DNF(int n, int nnz, kiv2_complex* a, int la, int* irow,   /* _q68468@96 */
+                            int* icol, int lfill, double dtol, const char* pstrat,
+                            const char* milu, int* ipivp, int* ipivq, int* istr, int* idiag,
+                            int* nnzfac, int* npvmod, int* iwork, int liwork, char* record,
+                            int* ifail, int pstrat_len, int milu_len, int record_len);
+/** @brief Complex factorisation kernel, as F11DAZ.
+ *  @param[in] n,nnz,la,lfill,tau_drop,tau_pivot,omega,pstrat as F11DAZ
+ *  @param[in,out] a,irow,icol,ipivp,ipivq; @param[out] istr,idiag,nnzfac,npvmod
+ *  @param[out] rowstart,colhead,count,heap,heappos,spare,step IWORK's parts
+ *  @par IFAIL returns 0 or 4. */
+KIV_API int KIV_CALL F11DNZ(int n, int nnz, kiv2_complex* a, int la, int* irow,   /* _q30453@108 */
+                            int* icol, int lfill, double tau_drop, double tau_pivot,
+                            double omega, int pstrat, int* ipivp, int* ipivq, int* istr,
+                            int* idiag, int* nnzfac, int* npvmod, int* rowstart, int* colhead,
+                            int* count, int* heap, int* heappos, int* spare, int* step);
+/**
+ * @brief Complex twin of F11DBF; TRANS = 'T' is the plain transpose.
+ * @param[in] trans,n,la,irow,icol,istr,idiag,check as F11DBF
+ * @param[in] a complex factor from F11DNF; @param[in] ipivp,ipivq as F11DBF
+ * @param[in] y complex right-hand side; @param[out] x complex solution
+ * @param[in,out] ifail; @param trans_len,check_len lengths
+ * @par IFAIL as F11DBF.
+ */
+KIV_API int KIV_CALL F11DPF_HOST(const char* trans, const int* n,               /* _q42366@64 */
+                                 const kiv2_complex* a, const int* la, const int* irow,
+                                 const int* icol, int* ipivp, int* ipivq, const int* istr,
+                                 const int* idiag, const char* check, const kiv2_complex* y,
+                                 kiv2_complex* x, int* ifail, int trans_len, int check_len);
+/** @brief Body of F11DPF.
+ *  @param[in] trans,n,a,la,irow,icol,istr,idiag,check,y as F11DPF, scalars by value
+ *  @param[in] ipivp,ipivq; @param[out] x; @param[out] record; @param[in,out] ifail
+ *  @param[in] trans_len,check_len,record_len character lengths
+ *  @par IFAIL as F11DBF. */
+KIV_API int KIV_CALL F11DPF(const char* trans, int n, const kiv2_complex* a,       /* _q30245@72 */
+                            int la, const int* irow, const int* icol, int* ipivp, int* ipivq,
+                            const int* istr, const int* idiag, const char* check,
+                            const kiv2_complex* y, kiv2_complex* x, char* record, int* ifail,
+                            int trans_len, int check_len, int record_len);
+
+/**
+ * @brief SSOR preconditioner solve M x = y or M^T x = y, with
+ *        M = (D + w L) D^-1 (D + w U) / (w (2 - w)) for A = D + L + U.
+ * @param[in] trans 'N' M x = y, 'T' M^T x = y
+ * @param[in] n order, >= 1
+ * @param[in] nnz entries, 1 <= NNZ <= N*N
+ * @param[in] a,irow,icol A in sorted CS, every row with its diagonal
+ * @param[in] dinv DINV(i) = 1/A(i,i), taken as given
+ * @param[in] omega relaxation parameter, 0 < OMEGA < 2 (checked with CHECK = 'C')
+ * @param[in] check 'C' check A and OMEGA first, 'N' no check (indices are
+ *        still kept within 1..N)
+ * @param[in] y right-hand side (N)
+ * @param[out] x solution (N)
+ * @param[out] iwork workspace, 2N+1: row starts, then diagonal positions
+ * @param[in,out] ifail error indicator
+ * @param trans_len, check_len lengths of the character arguments
+ * @par IFAIL
+ *  1 TRANS or CHECK invalid; 2 N, NNZ or OMEGA invalid; 3 an index out of
+ *  range, an entry out of order or a repeated location; 4 a row without a
+ *  diagonal entry.
+ * @par Workspace IWORK 2N+1 integers.
+ */
+KIV_API int KIV_CALL F11DDF_HOST(const char* trans, const int* n, const int* nnz,  /* _q87260@60 */
+                                 const double* a, const int* irow, const int* icol,
+                                 const double* dinv, const double* omega, const char* check,
+                                 const double* y, double* x, int* iwork, int* ifail,
+                                 int trans_len, int check_len);
+/** @brief Body of F11DDF.
+ *  @param[in] trans,n,nnz,a,irow,icol,dinv,omega,check,y as F11DDF, scalars by value
+ *  @param[out] x,iwork as F11DDF; @param[out] record message record
+ *  @param[in,out] ifail; @param[in] trans_len,check_len,record_len lengths
+ *  @par IFAIL as F11DDF. */
+KIV_API int KIV_CALL F11DDF(const char* trans, int n, int nnz, const double* a,    /* _q87479@72 */
+                            const int* irow, const int* icol, const double* dinv, double omega,
+                            const char* check, const double* y, double* x, int* iwork,
+                            char* record, int* ifail, int trans_len, int check_len,
+                            int record_len);
+/**
+ * @brief Complex twin of F11DDF; TRANS = 'T' solves with the conjugate
+ *        transpose M^H.
+ * @param[in] trans,n,nnz,irow,icol,omega,check as F11DDF
+ * @param[in] a,dinv,y complex; @param[out] x complex; @param[out] iwork as F11DDF
+ * @param[in,out] ifail; @param trans_len,check_len lengths
+ * @par IFAIL as F11DDF.  @par Workspace as F11DDF.
+ */
+KIV_API int KIV_CALL F11DRF_HOST(const char* trans, const int* n, const int* nnz,  /* _q30310@60 */
+                                 const kiv2_complex* a, const int* irow, const int* icol,
+                                 const kiv2_complex* dinv, const double* omega,
+                                 const char* check, const kiv2_complex* y, kiv2_complex* x,
+                                 int* iwork, int* ifail, int trans_len, int check_len);
+/** @brief Body of F11DRF.
+ *  @param[in] trans,n,nnz,a,irow,icol,dinv,omega,check,y as F11DRF, scalars by value
+ *  @param[out] x,iwork; @param[out] record; @param[in,out] ifail
+ *  @param[in] trans_len,check_len,record_len lengths
+ *  @par IFAIL as F11DDF. */
+KIV_API int KIV_CALL F11DRF(const char* trans, int n, int nnz,                   /* _q28158@72 */
+                            const kiv2_complex* a, const int* irow, const int* icol,
+                            const kiv2_complex* dinv, double omega, const char* check,
+                            const kiv2_complex* y, kiv2_complex* x, int* iwork, char* record,
+                            int* ifail, int trans_len, int check_len, int record_len);
+
+/**
+ * @brief Preconditioner of NITER Jacobi iterations on A x = y (or the
+ *        transposed system) from x = 0: x1 = D^-1 y, x(k+1) = D^-1 (y - (A - D) x(k)).
+ * @param[in] store 'N' CS, general; 'S' SCS, lower triangle of a symmetric matrix
+ * @param[in] trans 'N' A, 'T' A^T (ignored with STORE = 'S')
+ * @param[in] init 'I' compute DIAG from A; 'N' DIAG holds it from an earlier call
+ * @param[in] niter number of iterations, >= 1
+ * @param[in] n order, >= 1
+ * @param[in] nnz entries, 1 <= NNZ <= N*N (N(N+1)/2 for SCS)
+ * @param[in] a,irow,icol the matrix, sorted
+ * @param[in] check 'C' check the storage (and a given DIAG) first, 'N' no check
+ * @param[in] y right-hand side (N)
+ * @param[out] x result (N)
+ * @param[in,out] diag the diagonal of A (N): out with INIT = 'I', in with 'N'
+ * @param[out] work workspace (N)
+ * @param[in,out] ifail error indicator
+ * @param store_len, trans_len, init_len, check_len lengths of the options
+ * @par IFAIL
+ *  1 an option or NITER invalid; 2 N or NNZ invalid; 3 an index out of
+ *  range, an entry out of order or a repeated location; 4 a zero DIAG(I)
+ *  (INIT = 'N', CHECK = 'C'); 5 a zero or missing diagonal (INIT = 'I').
+ * @par Workspace WORK N values.
+ */
+KIV_API int KIV_CALL F11DKF_HOST(const char* store, const char* trans,             /* _q83796@76 */
+                                 const char* init, const int* niter, const int* n,
+                                 const int* nnz, const double* a, const int* irow,
+                                 const int* icol, const char* check, const double* y, double* x,
+                                 double* diag, double* work, int* ifail, int store_len,
+                                 int trans_len, int init_len, int check_len);
+/** @brief Body of F11DKF.
+ *  @param[in] store,trans,init,niter,n,nnz,a,irow,icol,check,y as F11DKF, scalars by value
+ *  @param[out] x,work; @param[in,out] diag; @param[out] record; @param[in,out] ifail
+ *  @param[in] store_len,trans_len,init_len,check_len,record_len lengths
+ *  @par IFAIL as F11DKF. */
+KIV_API int KIV_CALL F11DKF(const char* store, const char* trans, const char* init, /* _q80478@84 */
+                            int niter, int n, int nnz, const double* a, const int* irow,
+                            const int* icol, const char* check, const double* y, double* x,
+                            double* diag, double* work, char* record, int* ifail, int store_len,
+                            int trans_len, int init_len, int check_len, int record_len);
+/**
+ * @brief Complex twin of F11DKF: TRANS = 'T' iterates on A^H, STORE = 'S'
+ *        holds a Hermitian matrix.
+ * @param[in] store,trans,init,niter,n,nnz,irow,icol,check as F11DKF
+ * @param[in] a,y complex; @param[out] x,work complex; @param[in,out] diag complex
+ * @param[in,out] ifail; @param store_len,trans_len,init_len,check_len lengths
+ * @par IFAIL as F11DKF.  @par Workspace as F11DKF.
+ */
+KIV_API int KIV_CALL F11DXF_HOST(const char* store, const char* trans,             /* _q20761@76 */
+                                 const char* init, const int* niter, const int* n,
+                                 const int* nnz, const kiv2_complex* a, const int* irow,
+                                 const int* icol, const char* check, const kiv2_complex* y,
+                                 kiv2_complex* x, kiv2_complex* diag, kiv2_complex* work,
+                                 int* ifail, int store_len, int trans_len, int init_len,
+                                 int check_len);
+/** @brief Body of F11DXF.
+ *  @param[in] store,trans,init,niter,n,nnz,a,irow,icol,check,y as F11DXF, scalars by value
+ *  @param[out] x,work; @param[in,out] diag; @param[out] record; @param[in,out] ifail
+ *  @param[in] store_len,trans_len,init_len,check_len,record_len lengths
+ *  @par IFAIL as F11DKF. */
+KIV_API int KIV_CALL F11DXF(const char* store, const char* trans, const char* init, /* _q97772@84 */
+                            int niter, int n, int nnz, const kiv2_complex* a, const int* irow,
+                            const int* icol, const char* check, const kiv2_complex* y,
+                            kiv2_complex* x, kiv2_complex* diag, kiv2_complex* work,
+                            char* record, int* ifail, int store_len, int trans_len,
+                            int init_len, int check_len, int record_len);
+
+/* ===================================================================== */
 /* Sorting and ranking                                                    */
 /* ===================================================================== */
 /* Sections M1..M2 (1 <= M1 <= M2) of 1-based vectors; ORDER 'A' ascending
