@@ -17,6 +17,9 @@ ctest --test-dir build/normal -j"$jobs" --output-on-failure --timeout 600
 echo "== install and consume: the examples against the installed package"
 scripts/check-install.sh build/normal
 
+echo "== reference manual: every export and argument documented"
+scripts/check-docs.sh build/normal
+
 echo "== AddressSanitizer + UndefinedBehaviorSanitizer build"
 cmake -S . -B build/sanitize -DCMAKE_BUILD_TYPE=Debug -DKIV2_SANITIZE=ON >/dev/null
 cmake --build build/sanitize -j"$jobs"
