@@ -5,7 +5,7 @@ set -euo pipefail
 
 run_pkgs=(cmake make g++ liblapack-dev libblas-dev)
 test_pkgs=("${run_pkgs[@]}" libgtest-dev libgmock-dev libbenchmark-dev libfftw3-dev libeigen3-dev
-           libboost-math-dev)
+           libboost-math-dev pkg-config doxygen)
 
 case "${1:-}" in
   run) wanted=("${run_pkgs[@]}") ;;

@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Builds and runs every test twice: a normal build (benchmarks compiled too)
+# Builds and runs every test twice: a normal build (benchmarks compiled too,
+# then installed into a temporary prefix for the examples to build against)
 # and an AddressSanitizer + UndefinedBehaviorSanitizer build; then the whole
 # suite again in the 32-bit x86 Linux build (stdcall active), and kiv2.dll
 # with its export/import checks and the wine smoke run.
@@ -12,6 +13,12 @@ echo "== normal build"
 cmake -S . -B build/normal -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKIV2_BENCH=ON >/dev/null
 cmake --build build/normal -j"$jobs"
 ctest --test-dir build/normal -j"$jobs" --output-on-failure --timeout 600
+
+echo "== install and consume: the examples against the installed package"
+scripts/check-install.sh build/normal
+
+echo "== reference manual: every export and argument documented"
+scripts/check-docs.sh build/normal
 
 echo "== AddressSanitizer + UndefinedBehaviorSanitizer build"
 cmake -S . -B build/sanitize -DCMAKE_BUILD_TYPE=Debug -DKIV2_SANITIZE=ON >/dev/null
