@@ -256,7 +256,8 @@ void schur(Input& in) {
     default: {  // condition numbers
       auto job = in.option("EVB"), howmny = in.option("AS");
       const int ldwork = ld(in);
-      const std::int64_t nw = elements(ldwork, std::int64_t{n} + (std::is_same_v<T, double> ? 6 : 1));
+      const std::int64_t nw =
+          elements(ldwork, std::int64_t{n} + (std::is_same_v<T, double> ? 6 : 1));
       if (nw < 0) return;
       Array<T> work(nw);
       Array<double> s(mm), sep(mm), rwork(n);
@@ -292,8 +293,7 @@ void bisection(Input& in) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   Input in(data, size);
   Tuning tuning;
-  for (int step = 0; step < 8 && !in.empty(); ++step) {
-    kivfuzz::oversized();
+  kivfuzz::steps(in, 8, [&] {
     switch (in.range(0, 13)) {
       case 0:
         factorise<double>(in);
@@ -337,6 +337,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       default:
         tuning.set(in);
     }
-  }
+  });
   return 0;
 }
