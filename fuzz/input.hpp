@@ -68,14 +68,16 @@ class Input {
   int range(int lo, int hi) { return in_.ConsumeIntegralInRange(lo, hi); }
 
   // An integer argument: mostly within [LO, HI], sometimes an edge value.
+  // An exhausted input yields LO, so that short inputs still make calls
+  // that get somewhere.
   int integer(int lo, int hi) {
     switch (in_.ConsumeIntegralInRange(0, 7)) {
-      case 0:
+      case 6:
         return pick<int>({0, -1, 1, std::numeric_limits<int>::min(),
                           std::numeric_limits<int>::max(), std::numeric_limits<int>::max() - 1,
                           std::numeric_limits<int>::min() + 1,
                           std::numeric_limits<int>::max() / 2 + 1});
-      case 1:
+      case 7:
         return in_.ConsumeIntegral<int>();
       default:
         return in_.ConsumeIntegralInRange(lo, hi);
@@ -84,14 +86,14 @@ class Input {
 
   double real() {
     switch (in_.ConsumeIntegralInRange(0, 9)) {
-      case 0:
+      case 8:
         return pick<double>({0.0, -0.0, std::numeric_limits<double>::infinity(),
                              -std::numeric_limits<double>::infinity(),
                              std::numeric_limits<double>::quiet_NaN(),
                              std::numeric_limits<double>::denorm_min(),
                              std::numeric_limits<double>::min(), std::numeric_limits<double>::max(),
                              -std::numeric_limits<double>::max(), 1.0, -1.0, 0.5});
-      case 1: {
+      case 9: {
         std::uint64_t bits = in_.ConsumeIntegral<std::uint64_t>();
         double d;
         std::memcpy(&d, &bits, sizeof d);
@@ -132,12 +134,25 @@ class Input {
     int len;
   };
   Option option(const char* letters, std::initializer_list<const char*> words = {}) {
+    return text(choice(letters, words));
+  }
+  // One of WORDS, as an option of exactly its length.
+  Option word(std::initializer_list<const char*> words) { return text(pick<const char*>(words)); }
+
+ private:
+  static Option text(const std::string& s) {
+    Option o{std::unique_ptr<char[]>(new char[s.size() > 0 ? s.size() : 1]),
+             static_cast<int>(s.size())};
+    std::memcpy(o.text.get(), s.data(), s.size());
+    return o;
+  }
+  std::string choice(const char* letters, std::initializer_list<const char*> words) {
     std::string s;
     switch (in_.ConsumeIntegralInRange(0, 5)) {
-      case 0:
+      case 5:
         s = in_.ConsumeRandomLengthString(24);
         break;
-      case 1:
+      case 4:
         if (words.size() > 0) {
           s = pick<const char*>(words);
           break;
@@ -148,17 +163,23 @@ class Input {
         char c = n > 0 ? letters[in_.ConsumeIntegralInRange<std::size_t>(0, n - 1)] : 'X';
         if (in_.ConsumeBool() && c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
         s.assign(1, c);
-        if (in_.ConsumeIntegralInRange(0, 7) == 0) s.clear();
+        if (in_.ConsumeIntegralInRange(0, 7) == 7) s.clear();
       }
     }
-    Option o{std::unique_ptr<char[]>(new char[s.size() > 0 ? s.size() : 1]),
-             static_cast<int>(s.size())};
-    std::memcpy(o.text.get(), s.data(), s.size());
-    return o;
+    return s;
   }
 
- private:
   FuzzedDataProvider in_;
 };
+
+// Runs STEP up to COUNT times while the input lasts, each from a clear
+// oversized() flag: one input is a short sequence of calls.
+template <class Step>
+void steps(Input& in, int count, Step step) {
+  for (int k = 0; k < count && !in.empty(); ++k) {
+    oversized();
+    step();
+  }
+}
 
 }  // namespace kivfuzz
