@@ -48,12 +48,12 @@ class Bicgstab final : public Solver<T> {
 
   // Between the requests of a BiCG step, j_ names a stored residual
   // direction (0 .. l-1); after the sweep it may equal l.
-  static bool sound(Scalars<T>& sc) {
-    const int phase = sc.I(27), j = sc.I(kMethodInt), sweeps = sc.I(kMethodInt + 1);
-    const int l = sc.I(kM);
+  static bool sound(const T* work) {
+    auto I = [work](int k) { return int_field(work, k); };
+    const int phase = I(27), j = I(kMethodInt), sweeps = I(kMethodInt + 1), l = I(kM);
     const bool mid_step = phase >= kPreconU && phase <= kProductR;
     return phase <= kFlush && j >= 0 && j <= (mid_step ? l - 1 : l) && sweeps >= 0 &&
-           sweeps <= sc.I(kItn);
+           sweeps <= I(kItn);
   }
 
  private:
@@ -335,12 +335,12 @@ class Bicgstab final : public Solver<T> {
 }  // namespace
 
 template <class T>
-bool bicgstab_sound(Scalars<T>& s) {
-  return Bicgstab<T>::sound(s);
+bool bicgstab_sound(const T* work) {
+  return Bicgstab<T>::sound(work);
 }
 
-template bool bicgstab_sound(Scalars<double>&);
-template bool bicgstab_sound(Scalars<Complex>&);
+template bool bicgstab_sound(const double*);
+template bool bicgstab_sound(const Complex*);
 
 template <class T>
 int bicgstab_kernel(int code, T* u, T* v, const double* wgt, T* work, int* failure) {
