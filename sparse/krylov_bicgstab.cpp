@@ -256,15 +256,15 @@ class Bicgstab final : public Solver<T> {
         axpy(n, g_[0], r0_, target);
         // r_0 -= sum gamma'_i r_i (r_l from V).
         const int stored = std::min(L, l_ - 1);
-        if (stored > 0) gemv("N", n, stored, T(-1.0), r(1), n, gp_, T(1.0), r0_);
+        if (stored > 0) gemv_add(n, stored, T(-1.0), r(1), n, gp_, r0_);
         if (L == l_) axpy(n, -gp_[L - 1], v, r0_);
         // gamma''_i = gamma_{i+1} + sum_{k>i} T(i,k) gamma_{k+1}, i < L.
         if (L > 1) {
           std::copy(g_ + 1, g_ + L, gp_);
           trmv("U", L - 1, tmat_, l_, gp_);
-          gemv("N", n, L - 1, T(1.0), r(1), n, gp_, T(1.0), target);
+          gemv_add(n, L - 1, T(1.0), r(1), n, gp_, target);
         }
-        gemv("N", n, L, T(-1.0), uu(1), n, g_, T(1.0), u0_);
+        gemv_add(n, L, T(-1.0), uu(1), n, g_, u0_);
       }
     }
     rho_ = -omega_ * rho_;

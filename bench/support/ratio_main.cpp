@@ -50,6 +50,7 @@ class RatioReporter : public benchmark::ConsoleReporter {
       } else {
         s.median_time = t;
         s.median_per_itn = per;
+        s.aggregated = static_cast<std::size_t>(r.repetitions);
       }
     }
   }
@@ -70,7 +71,7 @@ class RatioReporter : public benchmark::ConsoleReporter {
         header = true;
       }
       std::printf("%-48s %5zu %12.3f", (key + " vs " + label).c_str(),
-                  std::min(k.times.size(), p.times.size()), k.time() / p.time());
+                  std::min(k.reps(), p.reps()), k.time() / p.time());
       if (k.per_itn_time() > 0 && p.per_itn_time() > 0)
         std::printf(" %12.3f", k.per_itn_time() / p.per_itn_time());
       std::printf("\n");
@@ -81,6 +82,8 @@ class RatioReporter : public benchmark::ConsoleReporter {
   struct Samples {
     std::vector<double> times, per_itn;
     double median_time = 0, median_per_itn = 0;
+    std::size_t aggregated = 0;  // repetitions behind the median row
+    std::size_t reps() const { return times.empty() ? aggregated : times.size(); }
     double time() const { return times.empty() ? median_time : median(times); }
     double per_itn_time() const { return per_itn.empty() ? median_per_itn : median(per_itn); }
   };
