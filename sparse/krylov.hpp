@@ -47,8 +47,10 @@ inline constexpr int kBlockLen = kIsComplex<T> ? 120 : 100;
 // An integer field as stored (a double): rounded to the nearest integer, or
 // INT_MIN, which no field legally holds, when it is NaN or outside the int
 // range.
+// (Half away from zero, as lround, which costs a library call per field.)
 inline int to_int(double x) {
-  return x > -2147483648.5 && x < 2147483647.5 ? static_cast<int>(std::lround(x)) : INT_MIN;
+  if (!(x > -2147483648.5 && x < 2147483647.5)) return INT_MIN;
+  return static_cast<int>(x < 0.0 ? x - 0.5 : x + 0.5);
 }
 
 // Counters of iterations, cycles and sweeps stop at INT_MAX instead of
@@ -253,12 +255,12 @@ inline constexpr int kMethodInt = 36, kMethodReal = 70;
 // Whether the method's private integers (resume phase, vector index,
 // counters) are consistent with the sizes in the block.
 template <class T>
-bool rgmres_sound(Scalars<T>& s);
+bool rgmres_sound(const T* work);
 template <class T>
-bool cgs_sound(Scalars<T>& s);
+bool cgs_sound(const T* work);
 template <class T>
-bool bicgstab_sound(Scalars<T>& s);
+bool bicgstab_sound(const T* work);
 template <class T>
-bool tfqmr_sound(Scalars<T>& s);
+bool tfqmr_sound(const T* work);
 
 }  // namespace kiv::krylov

@@ -48,12 +48,12 @@ class Bicgstab final : public Solver<T> {
 
   // Between the requests of a BiCG step, j_ names a stored residual
   // direction (0 .. l-1); after the sweep it may equal l.
-  static bool sound(Scalars<T>& sc) {
-    const int phase = sc.I(27), j = sc.I(kMethodInt), sweeps = sc.I(kMethodInt + 1);
-    const int l = sc.I(kM);
+  static bool sound(const T* work) {
+    auto I = [work](int k) { return int_field(work, k); };
+    const int phase = I(27), j = I(kMethodInt), sweeps = I(kMethodInt + 1), l = I(kM);
     const bool mid_step = phase >= kPreconU && phase <= kProductR;
     return phase <= kFlush && j >= 0 && j <= (mid_step ? l - 1 : l) && sweeps >= 0 &&
-           sweeps <= sc.I(kItn);
+           sweeps <= I(kItn);
   }
 
  private:
@@ -256,15 +256,15 @@ class Bicgstab final : public Solver<T> {
         axpy(n, g_[0], r0_, target);
         // r_0 -= sum gamma'_i r_i (r_l from V).
         const int stored = std::min(L, l_ - 1);
-        if (stored > 0) gemv("N", n, stored, T(-1.0), r(1), n, gp_, T(1.0), r0_);
+        if (stored > 0) gemv_add(n, stored, T(-1.0), r(1), n, gp_, r0_);
         if (L == l_) axpy(n, -gp_[L - 1], v, r0_);
         // gamma''_i = gamma_{i+1} + sum_{k>i} T(i,k) gamma_{k+1}, i < L.
         if (L > 1) {
           std::copy(g_ + 1, g_ + L, gp_);
           trmv("U", L - 1, tmat_, l_, gp_);
-          gemv("N", n, L - 1, T(1.0), r(1), n, gp_, T(1.0), target);
+          gemv_add(n, L - 1, T(1.0), r(1), n, gp_, target);
         }
-        gemv("N", n, L, T(-1.0), uu(1), n, g_, T(1.0), u0_);
+        gemv_add(n, L, T(-1.0), uu(1), n, g_, u0_);
       }
     }
     rho_ = -omega_ * rho_;
@@ -335,12 +335,12 @@ class Bicgstab final : public Solver<T> {
 }  // namespace
 
 template <class T>
-bool bicgstab_sound(Scalars<T>& s) {
-  return Bicgstab<T>::sound(s);
+bool bicgstab_sound(const T* work) {
+  return Bicgstab<T>::sound(work);
 }
 
-template bool bicgstab_sound(Scalars<double>&);
-template bool bicgstab_sound(Scalars<Complex>&);
+template bool bicgstab_sound(const double*);
+template bool bicgstab_sound(const Complex*);
 
 template <class T>
 int bicgstab_kernel(int code, T* u, T* v, const double* wgt, T* work, int* failure) {

@@ -3,6 +3,7 @@
 // it has one, small loops for the fused updates it has not.
 #pragma once
 
+#include <algorithm>
 #include <cmath>
 #include <complex>
 
@@ -130,17 +131,40 @@ inline Complex dot(int n, const Complex* x, const Complex* y) {
   return {re, im};
 }
 
-// y += a x.
-inline void axpy(int n, double a, const double* x, double* y) { DAXPY(n, a, x, 1, y, 1); }
-inline void axpy(int n, Complex a, const Complex* x, Complex* y) {
-  ZAXPY(n, a.real(), a.imag(), x, 1, y, 1);
+// The level-1 updates and the one-sided matrix-vector product as inline
+// loops, which the compiler vectorises where the reference BLAS would run
+// scalar code behind a call; each element gets the reference's operations
+// in the reference's order, so the results are those bits.
+
+// y += a x (nothing when a = 0, as DAXPY).
+template <class T>
+inline void axpy(int n, T a, const T* x, T* y) {
+  if (a == T(0.0)) return;
+  for (int i = 0; i < n; ++i) y[i] += mul(a, x[i]);
 }
 
-inline void copy(int n, const double* x, double* y) { DCOPY(n, x, 1, y, 1); }
-inline void copy(int n, const Complex* x, Complex* y) { ZCOPY(n, x, 1, y, 1); }
+template <class T>
+inline void copy(int n, const T* x, T* y) {
+  if (n > 0) std::copy(x, x + n, y);
+}
 
-inline void scal(int n, double a, double* x) { DSCAL(n, a, x, 1); }
-inline void scal(int n, double a, Complex* x) { ZDSCAL(n, a, x, 1); }
+template <class T>
+inline void scal(int n, double a, T* x) {
+  for (int i = 0; i < n; ++i) x[i] *= a;
+}
+
+// y += alpha A x, A m by n (leading dimension lda): per element of y the
+// columns in order, each scaled by alpha x_j first, as DGEMV does.
+template <class T>
+inline void gemv_add(int m, int n, T alpha, const T* a, int lda, const T* x, T* y) {
+  T ax[16];  // n <= 10 (the BiCGSTAB order)
+  for (int j = 0; j < n; ++j) ax[j] = mul(alpha, x[j]);
+  for (int i = 0; i < m; ++i) {
+    T s = y[i];
+    for (int j = 0; j < n; ++j) s += mul(ax[j], a[i + static_cast<long>(j) * lda]);
+    y[i] = s;
+  }
+}
 
 // The 2-norm as the root of the sum of squares, which is exact to a few
 // ulps whenever that sum is neither tiny (squares below the underflow
@@ -174,15 +198,6 @@ void dots(int n, const T* y, const T* x, const T* z, T* xy, T* zy) {
 inline int iamax(int n, const double* x) { return IDAMAX(n, x, 1); }
 inline int iamax(int n, const Complex* x) { return IZAMAX(n, x, 1); }
 
-// y = alpha A x + beta y, A m by n (leading dimension lda), "N" or "C".
-inline void gemv(const char* trans, int m, int n, double alpha, const double* a, int lda,
-                 const double* x, double beta, double* y) {
-  DGEMV(trans, m, n, alpha, a, lda, x, 1, beta, y, 1, 1);
-}
-inline void gemv(const char* trans, int m, int n, Complex alpha, const Complex* a, int lda,
-                 const Complex* x, Complex beta, Complex* y) {
-  ZGEMV(trans, m, n, alpha.real(), alpha.imag(), a, lda, x, 1, beta.real(), beta.imag(), y, 1, 1);
-}
 
 // x = op(T) x or x = op(T)^-1 x with T upper triangular.
 inline void trmv(const char* diag, int n, const double* a, int lda, double* x) {

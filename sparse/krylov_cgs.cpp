@@ -18,7 +18,7 @@ class Cgs final : public Solver<T> {
         alpha_(sc.R(kMethodReal + 2)), rho_next_(sc.R(kMethodReal + 3)),
         restart_(sc.I(kMethodInt)), sums_ready_(sc.I(kMethodInt + 1)) {}
 
-  static bool sound(Scalars<T>& sc) { return sc.I(27) <= kProductUq; }
+  static bool sound(const T* work) { return int_field(work, 27) <= kProductUq; }
 
  private:
   enum Phase : int { kBegin = 0, kPreconP, kProductP, kPreconUq, kProductUq };
@@ -121,12 +121,12 @@ class Cgs final : public Solver<T> {
 }  // namespace
 
 template <class T>
-bool cgs_sound(Scalars<T>& s) {
-  return Cgs<T>::sound(s);
+bool cgs_sound(const T* work) {
+  return Cgs<T>::sound(work);
 }
 
-template bool cgs_sound(Scalars<double>&);
-template bool cgs_sound(Scalars<Complex>&);
+template bool cgs_sound(const double*);
+template bool cgs_sound(const Complex*);
 
 template <class T>
 int cgs_kernel(int code, T* u, T* v, const double* wgt, T* work, int* failure) {

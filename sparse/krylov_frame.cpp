@@ -119,19 +119,18 @@ bool state_is_sound(const T* work) {
   const int mult = i(kMultiplier);
   if (mult != 0 && mult != 1 && mult != 10 && mult != 100) return false;
 
-  Scalars<T> s(work);
-  const int itn = s.I(kItn), failure = s.I(31);
-  if (!in(itn, 0, maxitn) || !in(s.I(26), kAtStart, kAtEnd) || s.I(27) < 0 || !in(s.I(28), 0, 5) ||
-      !in(s.I(29), 0, n - 1) || !in(s.I(30), 0, 2) || !in(s.I(32), 0, 5))
+  const int itn = i(kItn), failure = i(31);
+  if (!in(itn, 0, maxitn) || !in(i(26), kAtStart, kAtEnd) || i(27) < 0 || !in(i(28), 0, 5) ||
+      !in(i(29), 0, n - 1) || !in(i(30), 0, 2) || !in(i(32), 0, 5))
     return false;
   if (failure != kOk && failure != kAccuracy && failure != kTidyStop &&
       failure != kNoConvergence && failure != kBreakdown)
     return false;
   switch (method) {
-    case kRgmres: return rgmres_sound(s);
-    case kCgs: return cgs_sound(s);
-    case kBicgstab: return bicgstab_sound(s);
-    default: return tfqmr_sound(s);
+    case kRgmres: return rgmres_sound(work);
+    case kCgs: return cgs_sound(work);
+    case kBicgstab: return bicgstab_sound(work);
+    default: return tfqmr_sound(work);
   }
 }
 

@@ -37,12 +37,12 @@ class Rgmres final : public Solver<T> {
         xnorm_cycle_(sc.D(kMethodReal + 3)) {}
 
   // Within a cycle the next basis vector, k_ + 1, must exist.
-  static bool sound(Scalars<T>& sc) {
-    const int phase = sc.I(27), k = sc.I(kMethodInt), cycles = sc.I(kMethodInt + 1);
-    const int m = sc.I(kM);
+  static bool sound(const T* work) {
+    auto I = [work](int k) { return int_field(work, k); };
+    const int phase = I(27), k = I(kMethodInt), cycles = I(kMethodInt + 1), m = I(kM);
     const bool mid_cycle = phase == kAwaitProduct || phase == kPreconW;
     return phase <= kPreconW && k >= 0 && k <= (mid_cycle ? m - 1 : m) && cycles >= 0 &&
-           cycles <= sc.I(kItn);
+           cycles <= I(kItn);
   }
 
  private:
@@ -214,12 +214,12 @@ class Rgmres final : public Solver<T> {
 }  // namespace
 
 template <class T>
-bool rgmres_sound(Scalars<T>& s) {
-  return Rgmres<T>::sound(s);
+bool rgmres_sound(const T* work) {
+  return Rgmres<T>::sound(work);
 }
 
-template bool rgmres_sound(Scalars<double>&);
-template bool rgmres_sound(Scalars<Complex>&);
+template bool rgmres_sound(const double*);
+template bool rgmres_sound(const Complex*);
 
 template <class T>
 int rgmres_kernel(int code, T* u, T* v, const double* wgt, T* work, int* failure) {

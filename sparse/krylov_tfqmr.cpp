@@ -25,7 +25,7 @@ class Tfqmr final : public Solver<T> {
         xx_saved_(sc.D(kMethodReal + 7)), restart_(sc.I(kMethodInt)),
         sums_ready_(sc.I(kMethodInt + 1)) {}
 
-  static bool sound(Scalars<T>& sc) { return sc.I(27) <= kProductY1; }
+  static bool sound(const T* work) { return int_field(work, 27) <= kProductY1; }
 
  private:
   // y is the current direction (y1, then y2 = y1 - alpha v, then the next
@@ -213,12 +213,12 @@ class Tfqmr final : public Solver<T> {
 }  // namespace
 
 template <class T>
-bool tfqmr_sound(Scalars<T>& s) {
-  return Tfqmr<T>::sound(s);
+bool tfqmr_sound(const T* work) {
+  return Tfqmr<T>::sound(work);
 }
 
-template bool tfqmr_sound(Scalars<double>&);
-template bool tfqmr_sound(Scalars<Complex>&);
+template bool tfqmr_sound(const double*);
+template bool tfqmr_sound(const Complex*);
 
 template <class T>
 int tfqmr_kernel(int code, T* u, T* v, const double* wgt, T* work, int* failure) {

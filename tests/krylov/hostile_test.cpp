@@ -22,15 +22,6 @@ namespace {
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 constexpr double kInf = std::numeric_limits<double>::infinity();
 
-const Csr<double>& matrix() {
-  static const Csr<double> a = convection_diffusion<double>(6, 0.5);
-  return a;
-}
-std::vector<double> rhs() {
-  std::vector<double> b(matrix().n);
-  for (int i = 0; i < matrix().n; ++i) b[i] = std::sin(1.0 + i);
-  return b;
-}
 
 // A problem driven one call at a time with exact-size arrays.
 struct Driver {
@@ -303,27 +294,6 @@ TEST(FinalResidual, IsTheTrueResidualOfU) {
           EXPECT_EQ(r.v, v);
         }
       }
-}
-
-TEST(FinalResidual, AfterABreakdown) {
-  // The permutation [0 1; 1 0] with x0 = (0, 1/2), b = e1: r0 = e1 / 2 and
-  // (r0, A r0) = 0 break every short recurrence down at its first step.
-  Csr<double> a;
-  a.n = 2;
-  a.add(1, 1.0);
-  a.end_row();
-  a.add(0, 1.0);
-  a.end_row();
-  const std::vector<double> b = {1.0, 0.0};
-  for (const char* name : {"CGS", "BICGSTAB", "TFQMR"}) {
-    SCOPED_TRACE(name);
-    Options o;
-    o.method = name;
-    o.anorm = 1.0;
-    const Outcome<double> run = solve(a, b, o, std::vector<double>{0.0, 0.5});
-    EXPECT_EQ(run.ifail, 6);
-    EXPECT_EQ(run.r, residual(a, b, run.x));
-  }
 }
 
 // ---------------------------------------------------------------- sizes

@@ -114,19 +114,46 @@ int symmetric(const Coo<T>& m, const char* check, const std::vector<T>& x,
                   y.data(), record, &ifail, 1, KIV2_RECORD_LEN);
 }
 
+// Swaps runs of three entries with others and repeats every seventh: runs
+// of one row broken up, rows met again, repeated locations.
 template <class T>
-void against_dense(unsigned seed) {
-  for (int n : {1, 7, 60}) {
-    const Coo<T> g = random_matrix<T>(n, 4 * n, false, seed + n);
-    const Coo<T> s = random_matrix<T>(n, 4 * n, true, seed + 2 * n);
+void scramble(Coo<T>& m, std::mt19937& gen) {
+  const int count = m.nnz();
+  for (int k = 0; k + 8 < count; k += 8) {
+    const int other = std::uniform_int_distribution<int>(0, count - 4)(gen);
+    for (int t = 0; t < 3; ++t) {
+      std::swap(m.a[k + t], m.a[other + t]);
+      std::swap(m.irow[k + t], m.irow[other + t]);
+      std::swap(m.icol[k + t], m.icol[other + t]);
+    }
+  }
+  for (int k = 0; k < count; k += 7) {
+    m.a.push_back(random_value<T>(gen));
+    m.irow.push_back(m.irow[k]);
+    m.icol.push_back(m.icol[k]);
+  }
+}
+
+// Every product against the dense one.  UNSORTED: scrambled storage,
+// longer than one block of checked indices, multiplied with CHECK = 'N'.
+template <class T>
+void against_dense(unsigned seed, bool unsorted = false) {
+  for (int n : unsorted ? std::vector<int>{1, 9, 300} : std::vector<int>{1, 7, 60}) {
+    const int count = (unsorted ? 5 : 4) * n;
+    Coo<T> g = random_matrix<T>(n, count, false, seed + n);
+    Coo<T> s = random_matrix<T>(n, count, true, seed + (unsorted ? 3 : 2) * n);
     std::mt19937 gen(seed);
-    std::vector<T> x(n), y(n);
+    if (unsorted) {
+      scramble(g, gen);
+      scramble(s, gen);
+    }
+    std::vector<T> x(n), y(n, T(7.0));
     for (T& v : x) v = random_value<T>(gen);
     for (const char* trans : {"N", "t"}) {
-      EXPECT_EQ(general(g, trans, "C", x, y), 0);
+      EXPECT_EQ(general(g, trans, unsorted ? "N" : "C", x, y), 0);
       EXPECT_LT(error_in_eps(dense(g, *trans == 'N' ? 'N' : 'T'), x, y), 30.0) << n << trans;
     }
-    EXPECT_EQ(symmetric(s, "c", x, y), 0);
+    EXPECT_EQ(symmetric(s, unsorted ? "N" : "c", x, y), 0);
     EXPECT_LT(error_in_eps(dense(s, 'S'), x, y), 30.0) << n;
   }
 }
@@ -214,46 +241,9 @@ TEST(Products, UncheckedIndicesOutsideTheMatrixAreRefused) {
   EXPECT_EQ(rep.record.substr(0, 18), "F11XEF     3 99994");
 }
 
-// Unsorted storage with repeated locations, runs of one row broken up and
-// rows left empty, longer than one block of checked indices: CHECK = 'N'
-// multiplies it as given, every product against the dense one.
-template <class T>
-void unsorted_against_dense(unsigned seed) {
-  for (int n : {1, 9, 300}) {
-    Coo<T> g = random_matrix<T>(n, 5 * n, false, seed + n);
-    Coo<T> s = random_matrix<T>(n, 5 * n, true, seed + 3 * n);
-    std::mt19937 gen(seed);
-    for (Coo<T>* m : {&g, &s}) {
-      // Shuffle runs of a few entries, then repeat some entries.
-      const int count = m->nnz();
-      for (int k = 0; k + 8 < count; k += 8) {
-        const int other = std::uniform_int_distribution<int>(0, count - 4)(gen);
-        for (int t = 0; t < 3; ++t) {
-          std::swap(m->a[k + t], m->a[other + t]);
-          std::swap(m->irow[k + t], m->irow[other + t]);
-          std::swap(m->icol[k + t], m->icol[other + t]);
-        }
-      }
-      for (int k = 0; k < count; k += 7) {
-        m->a.push_back(random_value<T>(gen));
-        m->irow.push_back(m->irow[k]);
-        m->icol.push_back(m->icol[k]);
-      }
-    }
-    std::vector<T> x(n), y(n, T(7.0));
-    for (T& v : x) v = random_value<T>(gen);
-    for (const char* trans : {"N", "T"}) {
-      EXPECT_EQ(general(g, trans, "N", x, y), 0);
-      EXPECT_LT(error_in_eps(dense(g, *trans == 'N' ? 'N' : 'T'), x, y), 30.0) << n << trans;
-    }
-    EXPECT_EQ(symmetric(s, "N", x, y), 0);
-    EXPECT_LT(error_in_eps(dense(s, 'S'), x, y), 30.0) << n;
-  }
-}
-
 TEST(Products, UncheckedUnsortedStorageAgreesWithDenseProducts) {
-  unsorted_against_dense<double>(11);
-  unsorted_against_dense<Complex>(12);
+  against_dense<double>(11, true);
+  against_dense<Complex>(12, true);
 }
 
 // The first bad index is the one reported, wherever blocks of checked
