@@ -177,21 +177,18 @@ void run_pass(int f, int L, int m, const double* a, double* b, const double* row
 }
 
 template <bool Fwd>
-void transform(int n, const int* factors, const double* table, double* x, double* y) {
-  if (n == 1) return;
+double* passes(int n, const int* factors, const double* table, double* x, double* y) {
   double* a = x;
   double* b = y;
   long row = 0;
-  for (int k = 0, m = 1; factors[k] != 0; ++k) {
+  for (int k = 0, m = 1; n > 1 && factors[k] != 0; ++k) {
     const int f = factors[k], L = n / (m * f);
     run_pass<Fwd>(f, L, m, a, b, table + 2 * row);
     row += static_cast<long>(f - 1) * L;
     m *= f;
     std::swap(a, b);
   }
-  auto* z = reinterpret_cast<kiv2_complex*>(x);
-  if (a != x) ZCOPY(n, reinterpret_cast<const kiv2_complex*>(a), 1, z, 1);
-  ZDSCAL(n, 1.0 / std::sqrt(static_cast<double>(n)), z, 1);
+  return a;
 }
 
 }  // namespace
@@ -292,12 +289,20 @@ void complex_table(int n, const int* factors, double* table) {
   twiddle_rows(n, factors, table, table + 1, 2);
 }
 
+Held complex_passes(bool forward, int n, const int* factors, const double* table, double* x,
+                    double* y) {
+  const double* r = forward ? passes<true>(n, factors, table, x, y)
+                            : passes<false>(n, factors, table, x, y);
+  return r == x ? Held::x : Held::y;
+}
+
 void complex_transform(bool forward, int n, const int* factors, const double* table, double* x,
                        double* y) {
-  if (forward)
-    transform<true>(n, factors, table, x, y);
-  else
-    transform<false>(n, factors, table, x, y);
+  if (n == 1) return;
+  auto* z = reinterpret_cast<kiv2_complex*>(x);
+  if (complex_passes(forward, n, factors, table, x, y) == Held::y)
+    ZCOPY(n, reinterpret_cast<const kiv2_complex*>(y), 1, z, 1);
+  ZDSCAL(n, 1.0 / std::sqrt(static_cast<double>(n)), z, 1);
 }
 
 }  // namespace kiv::fft
