@@ -95,6 +95,8 @@ Held real_synthesis_passes(int m, int n, const int* factors, const double* table
 // B (cols x rows, leading dimension cols) = transpose of A (rows x cols,
 // leading dimension rows); complex values.
 void transpose(int rows, int cols, const double* a, double* b);
+// The same for real values.
+void transpose_reals(int rows, int cols, const double* a, double* b);
 // Transposes the N x N complex array A in place.
 void transpose_square(int n, double* a);
 
@@ -124,7 +126,7 @@ void c06pp_compute(bool forward, int m, int n, double* x, double* work);
 // table that real_prepare() leaves at the start of WORK holds.
 struct RealPlan {
   int factors[kComplexListLen];
-  bool halved;  // one complex transform of N/2 and a pass that splits it
+  bool halved;  // even N: complex transforms of N/2 values and a split
 };
 void real_prepare(int m, int n, RealPlan* plan, double* work);
 // C06PPF's transform with the table ready.
