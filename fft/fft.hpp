@@ -63,9 +63,10 @@ void complex_table(int n, const int* factors, double* table);
 // Transforms X (N complex values) in place with Y (N complex) as scratch.
 void complex_transform(bool forward, int n, const int* factors, const double* table, double* x,
                        double* y);
-// The passes alone: the unscaled transform of X, left in X or in Y.
+// The passes alone: the transform of X times SCALE (no 1/sqrt(N)), left
+// in X or in Y.
 Held complex_passes(bool forward, int n, const int* factors, const double* table, double* x,
-                    double* y);
+                    double* y, double scale = 1.0);
 
 // ---------------------------------------------------------------------------
 // Self-sorting real engine: M sequences at once, sequence index fastest
