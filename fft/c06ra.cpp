@@ -148,24 +148,29 @@ void quarter_pre_inverse(const Cols& x, int n, bool sine) {
   x.zero(n + 2);  // b_{N/2}, or the spare element
 }
 
-// Quarter-wave sine transform: values x_1 .. x_N in columns 1 .. N.
+// The quarter-wave pre-processing of the pair of columns U and V: with
+// p = u + v and d = u - v, u becomes d c + p s and v becomes p c - d s;
+// backward, the inverse rotation halved.
+void turn(double* u, double* v, int m, double c, double s, bool forward) {
+  for (int i = 0; i < m; ++i) {
+    const double uj = u[i], vj = v[i];
+    if (forward) {
+      const double p = uj + vj, d = uj - vj;
+      u[i] = d * c + p * s;
+      v[i] = p * c - d * s;
+    } else {
+      const double d = c * uj - s * vj, p = s * uj + c * vj;
+      u[i] = 0.5 * (p + d);
+      v[i] = 0.5 * (p - d);
+    }
+  }
+}
+
+// Quarter-wave sine transform: values x_1 .. x_N in columns 1 .. N (its
+// rotation is the cosine transform's with the sine and cosine exchanged).
 void quarter_sine(bool forward, const Cols& x, int n, const RealPlan& plan, double* work) {
   const int m = x.m;
-  auto rotate = [&](int j, double c, double s) {
-    double *u = x(j), *v = x(n - j);
-    for (int i = 0; i < m; ++i) {
-      const double uj = u[i], vj = v[i];
-      if (forward) {
-        const double p = uj + vj, d = uj - vj;
-        u[i] = d * s + p * c;
-        v[i] = p * s - d * c;
-      } else {  // the inverse rotation, halved
-        const double d = s * uj - c * vj, p = c * uj + s * vj;
-        u[i] = 0.5 * (p + d);
-        v[i] = 0.5 * (p - d);
-      }
-    }
-  };
+  auto rotate = [&](int j, double c, double s) { turn(x(j), x(n - j), m, s, c, forward); };
   if (forward) {
     std::memcpy(x(n + 1), x(n), sizeof(double) * m);
     if (n % 2 == 0) x.scale(n / 2, kSqrt2);
@@ -195,19 +200,7 @@ void quarter_cosine(bool forward, const Cols& x, int n, const RealPlan& plan,
                     double* work) {
   const int m = x.m;
   auto rotate = [&](int j, double c, double s) {
-    double *u = x(j + 1), *v = x(n - j + 1);
-    for (int i = 0; i < m; ++i) {
-      const double uj = u[i], vj = v[i];
-      if (forward) {
-        const double p = uj + vj, d = uj - vj;
-        u[i] = d * c + p * s;
-        v[i] = p * c - d * s;
-      } else {
-        const double d = c * uj - s * vj, p = s * uj + c * vj;
-        u[i] = 0.5 * (p + d);
-        v[i] = 0.5 * (p - d);
-      }
-    }
+    turn(x(j + 1), x(n - j + 1), m, c, s, forward);
   };
   if (forward) {
     for_angles((n - 1) / 2, 2LL * n, rotate);
