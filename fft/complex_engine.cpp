@@ -196,6 +196,69 @@ double* passes(int n, const int* factors, const double* table, double* x, double
   return a;
 }
 
+// The same passes on LANES sequences stored by rows (element k of sequence
+// s at k*LANES + s): each butterfly runs along the lanes with its twiddles
+// loaded once, so the sequences need no transposition.
+template <int F, bool Fwd>
+void lanes_pass(int L, int m, long lanes, const double* a, double* b, const double* rows,
+                const Roots& roots, double scale) {
+  const long in_step = lanes * L, out_step = lanes * L * static_cast<long>(m);
+  for (int j = 0; j < m; ++j)
+    for (int i = 0; i < L; ++i) {
+      V w[F];
+      for (int q = 1; q < F && i > 0; ++q) w[q] = load(rows, static_cast<long>(q - 1) * L + i);
+      const double* src = a + 2 * lanes * (i + static_cast<long>(L) * F * j);
+      double* dst = b + 2 * lanes * (i + static_cast<long>(L) * j);
+      for (long s = 0; s < lanes; ++s) {
+        V x[F];
+#pragma GCC unroll 19
+        for (int p = 0; p < F; ++p) x[p] = load(src, in_step * p + s);
+        dft<F, Fwd>(x, roots);
+        store(dst, s, scale * x[0]);
+#pragma GCC unroll 19
+        for (int q = 1; q < F; ++q)
+          store(dst, out_step * q + s, scale * (i > 0 ? twiddle<Fwd>(x[q], w[q]) : x[q]));
+      }
+    }
+}
+
+template <bool Fwd>
+void run_lanes_pass(int f, int L, int m, long lanes, const double* a, double* b,
+                    const double* rows, double scale) {
+  switch (f) {
+    case 2:
+      return lanes_pass<2, Fwd>(L, m, lanes, a, b, rows, Roots(), scale);
+    case 3:
+      return lanes_pass<3, Fwd>(L, m, lanes, a, b, rows, Roots(), scale);
+    case 4:
+      return lanes_pass<4, Fwd>(L, m, lanes, a, b, rows, Roots(), scale);
+    case 5:
+      return lanes_pass<5, Fwd>(L, m, lanes, a, b, rows, Roots(), scale);
+    case 7:
+      return lanes_pass<7, Fwd>(L, m, lanes, a, b, rows, Roots(7), scale);
+    case 11:
+      return lanes_pass<11, Fwd>(L, m, lanes, a, b, rows, Roots(11), scale);
+    default:
+      return lanes_pass<13, Fwd>(L, m, lanes, a, b, rows, Roots(13), scale);
+  }
+}
+
+template <bool Fwd>
+double* lanes_passes(int n, const int* factors, const double* table, long lanes, double* x,
+                     double* y, double scale) {
+  double* a = x;
+  double* b = y;
+  long row = 0;
+  for (int k = 0, m = 1; n > 1 && factors[k] != 0; ++k) {
+    const int f = factors[k], L = n / (m * f);
+    run_lanes_pass<Fwd>(f, L, m, lanes, a, b, table + 2 * row, factors[k + 1] == 0 ? scale : 1.0);
+    row += static_cast<long>(f - 1) * L;
+    m *= f;
+    std::swap(a, b);
+  }
+  return a;
+}
+
 }  // namespace
 
 int complex_factorise(int n, int* factors) {
@@ -299,6 +362,20 @@ Held complex_passes(bool forward, int n, const int* factors, const double* table
   const double* r = forward ? passes<true>(n, factors, table, x, y, scale)
                             : passes<false>(n, factors, table, x, y, scale);
   return r == x ? Held::x : Held::y;
+}
+
+bool lanes_fit(const int* factors) {
+  for (int k = 0; factors[k] != 0; ++k)
+    if (factors[k] > 13) return false;
+  return true;
+}
+
+void lanes_transform(bool forward, int n, const int* factors, const double* table, int lanes,
+                     double* x, double* y) {
+  const double s = 1.0 / std::sqrt(static_cast<double>(n));
+  const double* r = forward ? lanes_passes<true>(n, factors, table, lanes, x, y, s)
+                            : lanes_passes<false>(n, factors, table, lanes, x, y, s);
+  if (r != x) std::memcpy(x, y, sizeof(double) * 2 * n * static_cast<std::size_t>(lanes));
 }
 
 void complex_transform(bool forward, int n, const int* factors, const double* table, double* x,

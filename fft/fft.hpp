@@ -63,6 +63,13 @@ void complex_table(int n, const int* factors, double* table);
 // Transforms X (N complex values) in place with Y (N complex) as scratch.
 void complex_transform(bool forward, int n, const int* factors, const double* table, double* x,
                        double* y);
+// LANES sequences by rows (element k of sequence s at k*LANES + s), each
+// transformed as complex_transform() does; Y holds LANES*N values.  Only for
+// factor lists that lanes_fit(): factors 2, 3, 4, 5, 7, 11 and 13.
+bool lanes_fit(const int* factors);
+void lanes_transform(bool forward, int n, const int* factors, const double* table, int lanes,
+                     double* x, double* y);
+
 // The passes alone: the transform of X times SCALE (no 1/sqrt(N)), left
 // in X or in Y.
 Held complex_passes(bool forward, int n, const int* factors, const double* table, double* x,

@@ -195,7 +195,7 @@ TEST(SineCosine, InversesAndShortLengths) {
     }
 
   int ifail = 1;
-  double work[3];
+  double work[6];  // 3N for N = 2
   double two[4] = {9.0, -0.75, 5.0, 7.0};  // C06RAF, N = 2: x^_1 = x_1
   C06RAF(1, 2, two, work, g_record, &ifail, KIV2_RECORD_LEN);
   EXPECT_DOUBLE_EQ(two[0], 9.0);
