@@ -22,6 +22,7 @@ void c06pc_compute(bool forward, int n, const int* factors, double* x, double* w
 void rows_transform(bool forward, int m, int n, const int* factors, const double* table,
                     double* x, double* scratch) {
   if (m == 1) return complex_transform(forward, n, factors, table, x, scratch);
+  if (lanes_fit(factors)) return lanes_transform(forward, n, factors, table, m, x, scratch);
   if (m != n) {
     transpose(m, n, x, scratch);
     for (int s = 0; s < m; ++s)

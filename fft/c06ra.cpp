@@ -54,7 +54,7 @@ void for_angles(int last, long long den, Fn&& fn) {
 }
 
 // Discrete sine transform: x_j in column j, results in column k.
-void sine(const Cols& x, int n, double* work) {
+void sine(const Cols& x, int n, const RealPlan& plan, double* work) {
   const int m = x.m;
   for_angles((n - 1) / 2, n, [&](int j, double, double s) {
     double *u = x(j), *v = x(n - j);
@@ -67,7 +67,7 @@ void sine(const Cols& x, int n, double* work) {
   if (n % 2 == 0) x.scale(n / 2, 2.0);
   x.move(2, 1, n - 1);  // the sequence handed on is (0, y_1, ..., y_{N-1})
   x.zero(1);
-  c06pp_compute(true, m, n, x.x, work);
+  c06pp_transform(true, m, n, plan, x.x, work);
   x.scale(1, kSqrtHalf);
   for (int k = 1; 2 * k < n; ++k) {
     double *even = x(2 * k), *b = x(2 * k + 2);
@@ -81,7 +81,7 @@ void sine(const Cols& x, int n, double* work) {
 
 // Discrete cosine transform: x_j in column j+1, results in column k+1,
 // column N+3 the accumulator of the odd terms' start.
-void cosine(const Cols& x, int n, double* work) {
+void cosine(const Cols& x, int n, const RealPlan& plan, double* work) {
   const int m = x.m;
   double *first = x(1), *last = x(n + 1), *acc = x(n + 3);
   for (int i = 0; i < m; ++i) {
@@ -98,7 +98,7 @@ void cosine(const Cols& x, int n, double* work) {
     }
   });
   x.scale(n + 3, kSqrt2 / std::sqrt(static_cast<double>(n)));
-  c06pp_compute(true, m, n, x.x, work);
+  c06pp_transform(true, m, n, plan, x.x, work);
   x.scale(1, kSqrt2);
   std::memcpy(x(2), acc, sizeof(double) * m);
   for (int k = 1; 2 * k <= n; ++k) {
@@ -148,24 +148,29 @@ void quarter_pre_inverse(const Cols& x, int n, bool sine) {
   x.zero(n + 2);  // b_{N/2}, or the spare element
 }
 
-// Quarter-wave sine transform: values x_1 .. x_N in columns 1 .. N.
-void quarter_sine(bool forward, const Cols& x, int n, double* work) {
-  const int m = x.m;
-  auto rotate = [&](int j, double c, double s) {
-    double *u = x(j), *v = x(n - j);
-    for (int i = 0; i < m; ++i) {
-      const double uj = u[i], vj = v[i];
-      if (forward) {
-        const double p = uj + vj, d = uj - vj;
-        u[i] = d * s + p * c;
-        v[i] = p * s - d * c;
-      } else {  // the inverse rotation, halved
-        const double d = s * uj - c * vj, p = c * uj + s * vj;
-        u[i] = 0.5 * (p + d);
-        v[i] = 0.5 * (p - d);
-      }
+// The quarter-wave pre-processing of the pair of columns U and V: with
+// p = u + v and d = u - v, u becomes d c + p s and v becomes p c - d s;
+// backward, the inverse rotation halved.
+void turn(double* u, double* v, int m, double c, double s, bool forward) {
+  for (int i = 0; i < m; ++i) {
+    const double uj = u[i], vj = v[i];
+    if (forward) {
+      const double p = uj + vj, d = uj - vj;
+      u[i] = d * c + p * s;
+      v[i] = p * c - d * s;
+    } else {
+      const double d = c * uj - s * vj, p = s * uj + c * vj;
+      u[i] = 0.5 * (p + d);
+      v[i] = 0.5 * (p - d);
     }
-  };
+  }
+}
+
+// Quarter-wave sine transform: values x_1 .. x_N in columns 1 .. N (its
+// rotation is the cosine transform's with the sine and cosine exchanged).
+void quarter_sine(bool forward, const Cols& x, int n, const RealPlan& plan, double* work) {
+  const int m = x.m;
+  auto rotate = [&](int j, double c, double s) { turn(x(j), x(n - j), m, s, c, forward); };
   if (forward) {
     std::memcpy(x(n + 1), x(n), sizeof(double) * m);
     if (n % 2 == 0) x.scale(n / 2, kSqrt2);
@@ -174,11 +179,11 @@ void quarter_sine(bool forward, const Cols& x, int n, double* work) {
     std::memcpy(x(1), x(n + 1), sizeof(double) * m);
     x.zero(n + 1);
     x.zero(n + 2);
-    c06pp_compute(true, m, n, x.x, work);
+    c06pp_transform(true, m, n, plan, x.x, work);
     quarter_post(x, n, true);
   } else {
     quarter_pre_inverse(x, n, true);
-    c06pp_compute(false, m, n, x.x, work);
+    c06pp_transform(false, m, n, plan, x.x, work);
     std::memcpy(x(n + 1), x(1), sizeof(double) * m);
     x.move(1, 2, n - 1);
     std::memcpy(x(n), x(n + 1), sizeof(double) * m);
@@ -191,31 +196,20 @@ void quarter_sine(bool forward, const Cols& x, int n, double* work) {
 
 // Quarter-wave cosine transform: values numbered 0 .. N-1 in columns
 // 1 .. N.
-void quarter_cosine(bool forward, const Cols& x, int n, double* work) {
+void quarter_cosine(bool forward, const Cols& x, int n, const RealPlan& plan,
+                    double* work) {
   const int m = x.m;
   auto rotate = [&](int j, double c, double s) {
-    double *u = x(j + 1), *v = x(n - j + 1);
-    for (int i = 0; i < m; ++i) {
-      const double uj = u[i], vj = v[i];
-      if (forward) {
-        const double p = uj + vj, d = uj - vj;
-        u[i] = d * c + p * s;
-        v[i] = p * c - d * s;
-      } else {
-        const double d = c * uj - s * vj, p = s * uj + c * vj;
-        u[i] = 0.5 * (p + d);
-        v[i] = 0.5 * (p - d);
-      }
-    }
+    turn(x(j + 1), x(n - j + 1), m, c, s, forward);
   };
   if (forward) {
     for_angles((n - 1) / 2, 2LL * n, rotate);
     if (n % 2 == 0) x.scale(n / 2 + 1, kSqrt2);
-    c06pp_compute(true, m, n, x.x, work);
+    c06pp_transform(true, m, n, plan, x.x, work);
     quarter_post(x, n, false);
   } else {
     quarter_pre_inverse(x, n, false);
-    c06pp_compute(false, m, n, x.x, work);
+    c06pp_transform(false, m, n, plan, x.x, work);
     if (n % 2 == 0) x.scale(n / 2 + 1, kSqrtHalf);
     for_angles((n - 1) / 2, 2LL * n, rotate);
   }
@@ -248,15 +242,23 @@ void sine_cosine_compute(Trig kind, bool forward, int m, int n, double* x, doubl
     work[0] = 1.0;
     return;
   }
+  RealPlan plan;
+  real_prepare(m, n, &plan, work);
+  sine_cosine_transform(kind, forward, m, n, plan, x, work);
+}
+
+void sine_cosine_transform(Trig kind, bool forward, int m, int n, const RealPlan& plan, double* x,
+                           double* work) {
+  const Cols cols{x, m};
   switch (kind) {
     case Trig::sine:
-      return sine(cols, n, work);
+      return sine(cols, n, plan, work);
     case Trig::cosine:
-      return cosine(cols, n, work);
+      return cosine(cols, n, plan, work);
     case Trig::quarter_sine:
-      return quarter_sine(forward, cols, n, work);
+      return quarter_sine(forward, cols, n, plan, work);
     case Trig::quarter_cosine:
-      return quarter_cosine(forward, cols, n, work);
+      return quarter_cosine(forward, cols, n, plan, work);
   }
 }
 

@@ -9,7 +9,7 @@
 // synthesis runs the same shapes the other way, first factor first.
 #include <utility>
 
-#include "fft/bluestein.hpp"
+#include "fft/prime_dft.hpp"
 #include "fft/fft.hpp"
 #include "fft/hermitian.hpp"
 
@@ -47,7 +47,7 @@ std::pair<C, C> paired_outputs(int f, int q, In&& in, const Rows& rows) {
 // Outputs q and F-q of the DFT of the F values IN(p), directly, or from
 // the values the chirp convolution CONV (when there is one) computed.
 template <class In>
-std::pair<C, C> outputs(int f, int q, In&& in, const Rows& rows, Bluestein* conv) {
+std::pair<C, C> outputs(int f, int q, In&& in, const Rows& rows, PrimeDft* conv) {
   if (conv == nullptr) return paired_outputs(f, q, in, rows);
   C* v = conv->values();
   if (q == 0) {
@@ -59,10 +59,10 @@ std::pair<C, C> outputs(int f, int q, In&& in, const Rows& rows, Bluestein* conv
 
 // The convolution for a large prime F, when its scratch can be had.
 struct Convolution {
-  Bluestein conv;
+  PrimeDft conv;
   Convolution(int f, const Rows& rows)
-      : conv(f >= kBluesteinFrom ? f : 0, rows.re, rows.im, rows.m) {}
-  Bluestein* get() { return conv.ready() ? &conv : nullptr; }
+      : conv(f >= kPrimeDftFrom ? f : 0, rows.re, rows.im, rows.m) {}
+  PrimeDft* get() { return conv.ready() ? &conv : nullptr; }
 };
 
 // Any F >= 7: twiddled inputs formed as they are needed, no local arrays.
