@@ -20,20 +20,8 @@ namespace {
 using kivtest::report;
 using Fn = std::function<double(const double*)>;
 
-struct Context {
-  Fn f;
-  int calls = 0;
-  int ndim_seen = 0;
-  void* second = nullptr;
-};
-
-double KIV_CALL trampoline(const int* ndim, const double* x, void* user1, void* user2) {
-  Context* c = static_cast<Context*>(user1);
-  ++c->calls;
-  c->ndim_seen = *ndim;
-  c->second = user2;
-  return c->f(x);
-}
+using kivtest::Context;
+using kivtest::trampoline;
 
 struct Outcome {
   int ifail = -99;

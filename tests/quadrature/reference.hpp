@@ -1,4 +1,4 @@
-// Independent reference integrals: Gauss-Legendre product rules over the
+// The test integrand's callback, and independent reference integrals: Gauss-Legendre product rules over the
 // simplex (collapsed coordinates) and the ball (spherical coordinates), and
 // Genz's test families.
 #pragma once
@@ -8,7 +8,29 @@
 #include <random>
 #include <vector>
 
+#include "kiv2.h"
+
 namespace kivtest {
+
+using Point = std::function<double(const double*)>;
+
+// What an integrand sees through the library's callback: the test's
+// function, the call count, NDIM and the second user word as they arrived.
+struct Context {
+  Point f;
+  int calls = 0;
+  int ndim_seen = 0;
+  void* second = nullptr;
+};
+
+// The integrand handed to the library: the first user word is the Context.
+inline double KIV_CALL trampoline(const int* ndim, const double* x, void* user1, void* user2) {
+  Context* c = static_cast<Context*>(user1);
+  ++c->calls;
+  c->ndim_seen = *ndim;
+  c->second = user2;
+  return c->f(x);
+}
 
 // Nodes and weights of the n-point Gauss-Legendre rule on [0, 1] (Newton on
 // the Legendre recurrence).
@@ -33,8 +55,6 @@ struct GaussLegendre {
     }
   }
 };
-
-using Point = std::function<double(const double*)>;
 
 // Integral over the ball of radius r in n = 2..4 dimensions, Cartesian
 // integrand, product Gauss rule in spherical coordinates (q points each).

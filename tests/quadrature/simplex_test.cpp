@@ -17,18 +17,8 @@ namespace {
 using kivtest::report;
 using Fn = std::function<double(const double*)>;
 
-struct Context {
-  Fn f;
-  int calls = 0;
-  int ndim_seen = 0;
-};
-
-double KIV_CALL trampoline(const int* ndim, const double* x, void* user1, void*) {
-  Context* c = static_cast<Context*>(user1);
-  ++c->calls;
-  c->ndim_seen = *ndim;
-  return c->f(x);
-}
+using kivtest::Context;
+using kivtest::trampoline;
 
 // A vertex array of d+1 rows and 2d+2 columns holding VERTICES (d+1 points
 // of d coordinates each).
