@@ -11,11 +11,9 @@
 //   kiv::Callback1 f{fn, adapter, user1, user2};
 //   const double fx = f(x);
 //
-// A value that is not finite is the body's to report; finite() is the one
-// test.
+// A value that is not finite is the body's to report (each routine has an
+// IFAIL for it); a NULL adapter selects the library's own.
 #pragma once
-
-#include <cmath>
 
 #include "kiv2.h"
 
@@ -52,7 +50,5 @@ class CallbackN {
   void* user1_;
   void* user2_;
 };
-
-inline bool finite(double v) { return std::isfinite(v); }
 
 }  // namespace kiv

@@ -3546,6 +3546,125 @@ KIV_API int KIV_CALL C06RDF_HOST(const char* direct, const int* m,          /* _
 /* ===================================================================== */
 /* Quadrature                                                             */
 /* ===================================================================== */
+/**
+ * @brief Integral of f over the ball of radius RADIUS about the origin in
+ *        NDIM = 2..4 dimensions: a lattice (product trapezoidal) rule in
+ *        variables where the radius is mapped double-exponentially onto
+ *        [0, RADIUS], taken shell by shell, the step halved after each
+ *        pass (at most 6 halvings) until two passes agree.
+ * @param[in]  f      the integrand (kiv2_funn, KIV_CALL), called with the
+ *                    adapter's copy of NDIM and the point.
+ * @param[in]  ndim   2, 3 or 4.
+ * @param[in]  radius >= 0; 0 gives RESULT = 0 without a call of F.
+ * @param[in]  absacc absolute accuracy wanted (its magnitude).
+ * @param[in]  relacc relative accuracy wanted; below 10 eps counts as 10 eps.
+ * @param[in]  method 0 automatic (1 for RELACC > 1e-6, else 2); 1, 2 centre
+ *                    at the lattice origin, the boundary mapped to infinity
+ *                    (1 through a rational map, 2 directly); 3, 4 the same
+ *                    with the boundary at the origin (radial integrands,
+ *                    ICOORD = 2); 5, 6 both ends at infinity (for
+ *                    integrands singular at the centre and the boundary).
+ * @param[in]  icoord 0 F gets Cartesian coordinates; 1 polar (radius, then
+ *                    the angles in [0, pi], the last in [0, 2 pi)); 2 polar,
+ *                    F depends on the radius alone (METHOD 3 or 4 only).
+ * @param[out] result the integral.
+ * @param[out] errest estimate of its absolute error.
+ * @param[out] nfun   number of calls of F.
+ * @param[in]  user1  handed to F unchanged.
+ * @param[in]  user2  handed to F unchanged.
+ * @param[in,out] ifail error indicator.
+ * @par IFAIL
+ *  - 1: the accuracy was not reached in the allowed halvings.
+ *  - 2: the estimates stopped improving, or RELACC is below 10 eps.
+ *  - 3: as 1 or 2, with weight left at the boundary: try METHOD 3 or 4.
+ *  - 4: NDIM, METHOD, ICOORD (and their combination) or RADIUS illegal,
+ *       checked in that order.
+ *  - 5: F returned a NaN or an infinity (RESULT: the last complete pass).
+ *
+ * Example: tests/quadrature/ball_test.cpp, host/tour_quadrature.cpp.
+ */
+KIV_API int KIV_CALL D01JAF_HOST(kiv2_funn f, const int* ndim, const double* radius, /* _q22201@52 */
+                                 const double* absacc, const double* relacc,
+                                 const int* method, const int* icoord, double* result,
+                                 double* errest, int* nfun, void* user1, void* user2,
+                                 int* ifail);
+/**
+ * @brief Body of D01JAF.
+ * @param[in] f        the integrand.
+ * @param[in] adapter  CALLBACK_NDIM_X, or NULL for it.
+ * @param[in] ndim, radius, absacc, relacc, method, icoord by value, as in
+ *                     D01JAF_HOST.
+ * @param[out] result, errest, nfun as in D01JAF_HOST.
+ * @param[in] user1, user2 handed to F unchanged.
+ * @param[out] record  message record.
+ * @param[in,out] ifail as in D01JAF_HOST.
+ * @param[in] record_len KIV2_RECORD_LEN.
+ * @par IFAIL
+ * As D01JAF_HOST.
+ */
+KIV_API int KIV_CALL D01JAF(kiv2_funn f, kiv2_adaptern adapter, int ndim, double radius, /* _q39715@76 */
+                            double absacc, double relacc, int method, int icoord,
+                            double* result, double* errest, int* nfun, void* user1,
+                            void* user2, char* record, int* ifail, int record_len);
+
+/**
+ * @brief Integral of f over the simplex with vertices V_1..V_{NDIM+1}: lattice
+ *        sums of orders MINORD..MAXORD-1 (order k has C(k+NDIM, NDIM)
+ *        points), each extrapolated in h^2 with the lower orders; VALUES(k+1)
+ *        is exact for polynomials of degree 2k+1.  A later call with MINORD
+ *        as left by this one and a larger MAXORD continues the sequence.
+ * @param[in]  ndim    >= 2.
+ * @param[in,out] vertex IV1 x IV2, column-major: columns 1..NDIM+1 the
+ *                     vertices; columns NDIM+2..2 NDIM+2 workspace kept
+ *                     between calls (row NDIM+1 of column 2 NDIM+2 the
+ *                     simplex measure).
+ * @param[in]  iv1     leading dimension, >= NDIM+1.
+ * @param[in]  iv2     columns, >= 2 NDIM+2.
+ * @param[in]  functn  the integrand (kiv2_funn).
+ * @param[in,out] minord 0 for a new sequence, else the orders already in
+ *                     VALUES; on exit MAXORD.
+ * @param[in]  maxord  > MINORD.
+ * @param[in,out] values MAXORD doubles: VALUES(1..MINORD) from earlier
+ *                     calls, the new orders on exit.
+ * @param[out] errest  |VALUES(MAXORD) - VALUES(MAXORD-1)| (|VALUES(1)| when
+ *                     MAXORD = 1).
+ * @param[in]  user1   handed to FUNCTN unchanged.
+ * @param[in]  user2   handed to FUNCTN unchanged.
+ * @param[in,out] ifail error indicator.
+ * @par IFAIL
+ *  - 1: NDIM < 2, IV1 < NDIM+1, IV2 < 2 NDIM+2, MINORD < 0 or MAXORD <=
+ *       MINORD (nothing changed).
+ *  - 2: the simplex volume cannot be represented (the work columns hold
+ *       the edge vectors, VALUES unchanged).
+ *  - 3: FUNCTN returned a NaN or an infinity; MINORD is the number of
+ *       orders completed in VALUES.
+ * @par Workspace
+ * Columns NDIM+2..2 NDIM+2 of VERTEX.
+ *
+ * Example: tests/quadrature/simplex_test.cpp, host/tour_quadrature.cpp.
+ */
+KIV_API int KIV_CALL D01PAF_HOST(const int* ndim, double* vertex, const int* iv1,    /* _q14537@48 */
+                                 const int* iv2, kiv2_funn functn, int* minord,
+                                 const int* maxord, double* values, double* errest,
+                                 void* user1, void* user2, int* ifail);
+/**
+ * @brief Body of D01PAF.
+ * @param[in] ndim, iv1, iv2, maxord by value, as in D01PAF_HOST.
+ * @param[in,out] vertex, minord, values as in D01PAF_HOST.
+ * @param[in] functn   the integrand.
+ * @param[in] adapter  CALLBACK_NDIM_X, or NULL for it.
+ * @param[out] errest  as in D01PAF_HOST.
+ * @param[in] user1, user2 handed to FUNCTN unchanged.
+ * @param[out] record  message record.
+ * @param[in,out] ifail as in D01PAF_HOST.
+ * @param[in] record_len KIV2_RECORD_LEN.
+ * @par IFAIL
+ * As D01PAF_HOST.
+ */
+KIV_API int KIV_CALL D01PAF(int ndim, double* vertex, int iv1, int iv2, kiv2_funn functn, /* _q47651@60 */
+                            kiv2_adaptern adapter, int* minord, int maxord, double* values,
+                            double* errest, void* user1, void* user2, char* record, int* ifail,
+                            int record_len);
 
 /* ===================================================================== */
 /* Sparse linear systems: coordinate storage and products                 */

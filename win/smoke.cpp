@@ -369,6 +369,48 @@ void interval_search() {
         "sign change of x - 2.5 by reverse communication (C05AVF, _q25440@36)");
 }
 
+// --- quadrature ------------------------------------------------------------------
+
+double KIV_CALL quadrature_integrand(const int* ndim, const double* x, void* calls, void* tag) {
+  *static_cast<int*>(calls) += tag == reinterpret_cast<void*>(0x71) ? 1 : 1000000;
+  double q = 0;
+  for (int i = 0; i < *ndim; ++i) q += x[i] * x[i];
+  return q;
+}
+
+void quadrature() {
+  if (present("_q22201@52", "integral over a ball (D01JAF)")) {
+    using D01jaf = int(KIV_CALL*)(kiv2_funn, const int*, const double*, const double*,
+                                  const double*, const int*, const int*, double*, double*, int*,
+                                  void*, void*, int*);
+    const int ndim = 3, method = 0, icoord = 0;
+    const double radius = 1.0, absacc = 0.0, relacc = 1e-8;
+    double result = 0, errest = 0;
+    int nfun = 0, calls = 0, ifail = 0;
+    entry<D01jaf>("_q22201@52")(quadrature_integrand, &ndim, &radius, &absacc, &relacc, &method,
+                                &icoord, &result, &errest, &nfun, &calls,
+                                reinterpret_cast<void*>(0x71), &ifail);
+    // The integral of |x|^2 over the unit ball in 3-D is 4 pi / 5.
+    check(ifail == 0 && close(result, 4 * 3.141592653589793 / 5, 1e-8) && nfun == calls,
+          "integral of |x|^2 over the unit ball by a stdcall callback (D01JAF, _q22201@52)",
+          "IFAIL " + std::to_string(ifail) + ", result " + std::to_string(result));
+  }
+  if (present("_q14537@48", "integral over a simplex (D01PAF)")) {
+    using D01paf = int(KIV_CALL*)(const int*, double*, const int*, const int*, kiv2_funn, int*,
+                                  const int*, double*, double*, void*, void*, int*);
+    const int ndim = 2, iv1 = 3, iv2 = 6, maxord = 3;
+    double vertex[iv1 * iv2] = {1, 0, 0, 0, 1, 0, 0, 0, 0};  // the unit triangle
+    double values[maxord], errest = 0;
+    int minord = 0, calls = 0, ifail = 0;
+    entry<D01paf>("_q14537@48")(&ndim, vertex, &iv1, &iv2, quadrature_integrand, &minord, &maxord,
+                                values, &errest, &calls, reinterpret_cast<void*>(0x71), &ifail);
+    // x^2 + y^2 over the unit triangle: 1/6, exact from order 1 (degree 3).
+    check(ifail == 0 && minord == maxord && close(values[2], 1.0 / 6.0, 1e-14) && calls == 1 + 3 + 6,
+          "integral over the unit triangle by a stdcall callback (D01PAF, _q14537@48)",
+          "IFAIL " + std::to_string(ifail) + ", value " + std::to_string(values[2]));
+  }
+}
+
 // --- sparse ----------------------------------------------------------------------
 
 void sparse_solve() {
@@ -433,6 +475,7 @@ int main(int argc, char** argv) {
   root_by_callback();
   quartic_zeros();
   interval_search();
+  quadrature();
   sparse_solve();
   FreeLibrary(g_dll);
   std::printf("smoke: %d passed, %d failed\n", g_passed, g_failed);
