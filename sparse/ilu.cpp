@@ -457,6 +457,22 @@ int first_repeat(const int* p, int n, T* x) {
   return 0;
 }
 
+// Column C as a 0-based index into X, or 0 when C is outside 1..N (then
+// BAD is set): the test of each entry costs no branch.
+inline unsigned column(int c, unsigned n, unsigned& bad) {
+  const unsigned j = static_cast<unsigned>(c) - 1u;
+  bad |= static_cast<unsigned>(j >= n);
+  return j < n ? j : 0u;
+}
+
+// The first position in FROM..TO-1 (0-based) with a column outside 1..N,
+// 1-based.
+inline int first_bad_column(const int* icol, int from, int to, int n) {
+  for (int k = from; k < to; ++k)
+    if (!in_range(icol[k], n)) return k + 1;
+  return 0;
+}
+
 template <class T>
 int solve(const char* trans, int n, const T* a, int la, const int* irow, const int* icol,
           int* ipivp, int* ipivq, const int* istr, const int* idiag, const char* check,
@@ -506,73 +522,68 @@ int solve(const char* trans, int n, const T* a, int la, const int* irow, const i
   if (t != 'N' && t != 'T') return fail(1, kTransMsg, Letter(trans, trans_len).text);
   if (n < 1) return rep.finish(ifail);
 
-  // What memory safety needs, whatever was corrupted: row starts
-  // nondecreasing within the arrays, each diagonal inside its row, and
-  // (below, one compare per entry) every index within 1..N.
-  if (istr[0] < 1 || istr[n] - 1 > la) return fail(3, kIstrInvalid);
-  for (int i = 0; i < n; ++i) {
-    if (istr[i] > istr[i + 1]) return fail(3, kIstrInvalid);
-    if (idiag[i] < istr[i] || idiag[i] >= istr[i + 1]) return fail(3, kIdiagMsg, i + 1);
-  }
+  // What memory safety needs, whatever was corrupted: the outer row starts
+  // within the arrays; as the solve goes, each row inside them with its
+  // diagonal inside it, every permutation value within 1..N, and every
+  // column within 1..N (a column outside reads X(1) and fails the call).
+  if (istr[0] < 1 || istr[n] < istr[0] || istr[n] - 1 > la) return fail(3, kIstrInvalid);
+  const int last = istr[n];
+  auto row_bad = [&](int i) {
+    return !(istr[i] <= idiag[i] && idiag[i] < istr[i + 1] && istr[i + 1] <= last);
+  };
+  auto row_fail = [&](int i) {
+    return istr[i] > istr[i + 1] || istr[i + 1] > last ? fail(3, kIstrInvalid)
+                                                       : fail(3, kIdiagMsg, i + 1);
+  };
   const int* gather = t == 'N' ? ipivp : ipivq;
   int* scatter = t == 'N' ? ipivq : ipivp;
-  for (int i = 0; i < n; ++i) {
-    const int g = gather[i];
-    if (!in_range(g, n)) return fail(3, kIpivpRangeMsg + (t == 'N' ? 0 : 2), i + 1, g, n);
-    x[i] = y[g - 1];
-  }
-  int bad = 0;
+  const int gather_msg = kIpivpRangeMsg + (t == 'N' ? 0 : 2);
+  const unsigned un = static_cast<unsigned>(n);
+  unsigned bad = 0;
   if (t == 'N') {
-    for (int i = 0; i < n && bad == 0; ++i) {
-      T s = x[i];
-      for (int k = istr[i] - 1, end = idiag[i] - 1; k < end; ++k) {
-        const int c = icol[k];
-        if (!in_range(c, n)) {
-          bad = k + 1;
-          break;
-        }
-        s -= mul(a[k], x[c - 1]);
-      }
+    for (int i = 0; i < n; ++i) {
+      if (row_bad(i)) return row_fail(i);
+      const int g = gather[i];
+      if (!in_range(g, n)) return fail(3, gather_msg, i + 1, g, n);
+      T s = y[g - 1];
+      for (int k = istr[i] - 1, end = idiag[i] - 1; k < end; ++k)
+        s -= mul(a[k], x[column(icol[k], un, bad)]);
       x[i] = s;
     }
-    for (int i = n - 1; i >= 0 && bad == 0; --i) {
+    for (int i = n - 1; i >= 0; --i) {
       T s = mul(x[i], a[idiag[i] - 1]);
-      for (int k = idiag[i], end = istr[i + 1] - 1; k < end; ++k) {
-        const int c = icol[k];
-        if (!in_range(c, n)) {
-          bad = k + 1;
-          break;
-        }
-        s -= mul(a[k], x[c - 1]);
-      }
+      for (int k = idiag[i], end = istr[i + 1] - 1; k < end; ++k)
+        s -= mul(a[k], x[column(icol[k], un, bad)]);
       x[i] = s;
     }
   } else {
-    for (int i = 0; i < n && bad == 0; ++i) {
+    for (int i = 0; i < n; ++i) {
+      const int g = gather[i];
+      if (!in_range(g, n)) return fail(3, gather_msg, i + 1, g, n);
+      x[i] = y[g - 1];
+    }
+    for (int i = 0; i < n; ++i) {
+      if (row_bad(i)) return row_fail(i);
       const T xi = x[i];
-      for (int k = idiag[i], end = istr[i + 1] - 1; k < end; ++k) {
-        const int c = icol[k];
-        if (!in_range(c, n)) {
-          bad = k + 1;
-          break;
-        }
-        x[c - 1] -= mul(xi, a[k]);
-      }
+      for (int k = idiag[i], end = istr[i + 1] - 1; k < end; ++k)
+        x[column(icol[k], un, bad)] -= mul(a[k], xi);
       x[i] = mul(xi, a[idiag[i] - 1]);
     }
-    for (int i = n - 1; i >= 0 && bad == 0; --i) {
+    for (int i = n - 1; i >= 0; --i) {
       const T xi = x[i];
-      for (int k = istr[i] - 1, end = idiag[i] - 1; k < end; ++k) {
-        const int c = icol[k];
-        if (!in_range(c, n)) {
-          bad = k + 1;
-          break;
-        }
-        x[c - 1] -= mul(a[k], xi);
-      }
+      for (int k = istr[i] - 1, end = idiag[i] - 1; k < end; ++k)
+        x[column(icol[k], un, bad)] -= mul(a[k], xi);
     }
   }
-  if (bad != 0) return fail(3, kFactorColMsg, bad, icol[bad - 1], n);
+  if (bad != 0) {
+    const int k = first_bad_column(icol, istr[0] - 1, last - 1, n);
+    return fail(3, kFactorColMsg, k, icol[k - 1], n);
+  }
+
+  // Identity permutations (no pivoting) need no rearrangement.
+  bool identity = true;
+  for (int i = 0; i < n; ++i) identity &= scatter[i] == i + 1;
+  if (identity) return rep.finish(ifail);
 
   const sorting::Walk w = sorting::rearrange(scatter, 1, n, x);
   const int which = t == 'N' ? 1 : 0;
