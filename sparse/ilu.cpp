@@ -265,18 +265,77 @@ int eliminate(int n, int nnz, T* a, int la, int* irow, int* icol, int lfill, dou
   return 0;
 }
 
-// The sort of the finished factor, by the coordinate-storage sorter.
-int sort_factor(int n, int* nnz, double* a, int* irow, int* icol, int* istr, int* iwork) {
-  char record[KIV2_RECORD_LEN + 1];
-  int ifail = 1;
-  return F11ZAF(n, nnz, a, irow, icol, "S", "R", istr, iwork, record, &ifail, 1, 1,
-                KIV2_RECORD_LEN);
+// Sorts KEY[0..LEN) ascending, carrying VAL along: insertion for the short
+// rows a factor mostly has, heapsort beyond, so a long row costs
+// O(len log len).
+template <class T>
+void sort_pairs(int* key, T* val, int len) {
+  if (len <= 32) {
+    for (int i = 1; i < len; ++i) {
+      const int k = key[i];
+      const T v = val[i];
+      int j = i;
+      for (; j > 0 && key[j - 1] > k; --j) {
+        key[j] = key[j - 1];
+        val[j] = val[j - 1];
+      }
+      key[j] = k;
+      val[j] = v;
+    }
+    return;
+  }
+  auto sift = [&](int root, int end) {
+    for (int child; (child = 2 * root + 1) < end; root = child) {
+      if (child + 1 < end && key[child + 1] > key[child]) ++child;
+      if (key[root] >= key[child]) return;
+      std::swap(key[root], key[child]);
+      std::swap(val[root], val[child]);
+    }
+  };
+  for (int i = len / 2 - 1; i >= 0; --i) sift(i, len);
+  for (int end = len - 1; end > 0; --end) {
+    std::swap(key[0], key[end]);
+    std::swap(val[0], val[end]);
+    sift(0, end);
+  }
 }
-int sort_factor(int n, int* nnz, Complex* a, int* irow, int* icol, int* istr, int* iwork) {
-  char record[KIV2_RECORD_LEN + 1];
-  int ifail = 1;
-  return F11ZNF(n, nnz, a, irow, icol, "S", "R", istr, iwork, record, &ifail, 1, 1,
-                KIV2_RECORD_LEN);
+
+// Renumbers the factor to pivot order (row := step, column := the step of
+// the column), sorts each row by column, sums entries that share a column
+// (only a replaced pivot beside the tiny entry it replaced does) and drops
+// zeros, compacting the rows in place.  The factor is in row order
+// already, so the rows are sorted one at a time, where they lie.  ISTR
+// comes in and goes out as 1-based positions; returns NNZFAC.
+template <class T>
+int finish_rows(int n, int nnz, T* a, int* irow, int* icol, int* istr, const int* step) {
+  int w = nnz;
+  int begin = istr[0] - 1;
+  for (int i = 0; i < n; ++i) {
+    const int end = istr[i + 1] - 1;
+    for (int p = begin; p < end; ++p) icol[p] = step[icol[p] - 1];
+    sort_pairs(icol + begin, a + begin, end - begin);
+    istr[i] = w + 1;
+    const int first = w;
+    for (int p = begin; p < end; ++p) {
+      if (w > first && icol[w - 1] == icol[p]) {
+        a[w - 1] += a[p];
+      } else {
+        a[w] = a[p];
+        icol[w] = icol[p];
+        irow[w++] = i + 1;
+      }
+    }
+    int kept = first;
+    for (int p = first; p < w; ++p)
+      if (a[p] != T{}) {
+        a[kept] = a[p];
+        icol[kept++] = icol[p];
+      }
+    w = kept;
+    begin = end;
+  }
+  istr[n] = w + 1;
+  return w - nnz;
 }
 
 template <class T>
@@ -373,20 +432,7 @@ int factor(int n, int nnz, T* a, int la, int* irow, int* icol, int lfill, double
                                w + 6 * n + 2);
   if (status == kTooLarge) return fail(4, kTooLargeMsg);
 
-  // Renumber to pivot order (row := step, column := the column's step),
-  // then sort by the coordinate-storage sorter, summing duplicates and
-  // dropping zeros.
-  const int* step = w + 6 * n + 2;
-  for (int i = 1; i <= n; ++i)
-    for (int p = istr[i - 1] - 1; p < istr[i] - 1; ++p) {
-      irow[p] = i;
-      icol[p] = step[icol[p] - 1];
-    }
-  int count = *nnzfac;
-  if (sort_factor(n, &count, a + nnz, irow + nnz, icol + nnz, istr, w) != 0)
-    return fail(5, kSeriousMsg);
-  *nnzfac = count;
-  for (int i = 0; i <= n; ++i) istr[i] += nnz;
+  *nnzfac = finish_rows(n, nnz, a, irow, icol, istr, w + 6 * n + 2);
 
   // Invert the diagonal; the rows held l D, scale them to L.
   for (int i = 1; i <= n; ++i) {
