@@ -7,10 +7,10 @@
 #include <climits>
 #include <complex>
 #include <cstring>
-#include <string>
 
 #include "frame/constants.hpp"
 #include "sorting/sorting.hpp"
+#include "sparse/krylov.hpp"
 #include "sparse/precon.hpp"
 
 namespace kiv::precon {
@@ -106,22 +106,6 @@ struct Inner<Complex> {
   static constexpr int block = 120;
 };
 
-// The method named by METHOD as the setup routine reads it (trimmed,
-// upper-cased, compared on the length of each name): 1 RGMRES, 2 CGS,
-// 3 BICGSTAB, 4 TFQMR, 0 none.
-int method_of(const char* text, int len) {
-  if (text == nullptr || len < 1) return 0;
-  const std::string copy(text, static_cast<std::size_t>(len));
-  char name[21] = {};
-  int count = 0;
-  UPPERCASE_NAME(copy.c_str(), name, &count, 20, 20);
-  if (count == 0) return 0;
-  constexpr const char* kNames[] = {"RGMRES", "CGS", "BICGSTAB", "TFQMR"};
-  for (int k = 0; k < 4; ++k)
-    if (std::strncmp(name, kNames[k], std::strlen(kNames[k])) == 0) return k + 1;
-  return 0;
-}
-
 // The workspace of the solver and the protocol vector V, in 64 bits.
 long long requirement(int method, long long n, long long m, int block) {
   switch (method) {
@@ -173,7 +157,7 @@ int run(Reporter& rep, const Msgs& msg, int* ifail, const char* method, int meth
   switch (inner) {
     case 0: break;
     case -1: return fail(1, kMsgMethod, MethodText(method, method_len).text);
-    case -7: return fail(1, kMsgM, method_of(method, method_len) == 1 ? 50 : 10, m, n);
+    case -7: return fail(1, kMsgM, krylov::method_code(method, method_len) == 1 ? 50 : 10, m, n);
     case -8: return fail(1, kMsgTol, tol);
     case -9: return fail(1, kMsgMaxitn, maxitn);
     default: return internal(0, inner);
@@ -247,7 +231,7 @@ int ilu_driver(const char* method, int n, int nnz, const T* a, int la, const int
     rep.fail(1, msg[kMsgLa], la, nnz);
     return rep.finish(ifail);
   }
-  const long long need = requirement(method_of(method, method_len), n, m, Inner<T>::block);
+  const long long need = requirement(krylov::method_code(method, method_len), n, m, Inner<T>::block);
   if (lwork < need) {
     rep.fail(1, msg[kMsgLwork], lwork, clamp_requirement(need));
     return rep.finish(ifail);
@@ -286,7 +270,7 @@ int plain_driver(const char* method, const char* precon, int n, int nnz, const T
   if (p == 'S' && !(omega > 0.0 && omega < 2.0)) return fail(1, kMsgOmega, omega);
   const int shift = p == 'N' ? 0 : n;
   const long long need =
-      requirement(method_of(method, method_len), n, m, Inner<T>::block) + shift;
+      requirement(krylov::method_code(method, method_len), n, m, Inner<T>::block) + shift;
   if (lwork < need) return fail(1, kMsgLwork, lwork, clamp_requirement(need));
 
   T* const dinv = work + n;
