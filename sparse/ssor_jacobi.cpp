@@ -168,11 +168,13 @@ template <class T>
 struct Products;
 template <>
 struct Products<double> {
-  static constexpr auto general = &F11XAF, symmetric = &F11XEF;
+  static constexpr auto general = &F11XAF;
+  static constexpr auto symmetric = &F11XEF;
 };
 template <>
 struct Products<Complex> {
-  static constexpr auto general = &F11XNF, symmetric = &F11XSF;
+  static constexpr auto general = &F11XNF;
+  static constexpr auto symmetric = &F11XSF;
 };
 
 // Y := op(A) X by the products, CHECK "No check", soft IFAIL.
