@@ -5147,6 +5147,160 @@ KIV_API int KIV_CALL F11DXF(const char* store, const char* trans, const char* in
                             char* record, int* ifail, int store_len, int trans_len,
                             int init_len, int check_len, int record_len);
 
+/**
+ * @brief Solves a real nonsymmetric sparse system A x = b with RGMRES, CGS,
+ *        BICGSTAB or TFQMR, preconditioned by the incomplete LU factor of
+ *        F11DAF, in one call.
+ *
+ * Stops when ||b - A x||_inf <= TOL (||b||_inf + ||A||_inf ||x||_inf).  The
+ * factor is checked on the first preconditioner request.
+ *
+ * @param[in] method "RGMRES", "CGS", "BICGSTAB" or "TFQMR" (case and
+ *        surrounding blanks ignored)
+ * @param[in] n order, >= 1
+ * @param[in] nnz entries of A, 1 <= NNZ <= N*N
+ * @param[in] a,irow,icol A and its factor as F11DAF returned them (length LA)
+ * @param[in] la their length, >= 2*NNZ
+ * @param[in] ipivp,ipivq,istr,idiag the factor's outputs of F11DAF
+ * @param[in] b right-hand side (N)
+ * @param[in] m RGMRES: restart length, 1 <= M <= min(N,50); BICGSTAB: order
+ *        l, 1 <= M <= min(N,10); otherwise not used
+ * @param[in] tol tolerance, < 1 (<= 0 selects sqrt(eps))
+ * @param[in] maxitn iteration limit, >= 1
+ * @param[in,out] x initial guess in, solution out (N)
+ * @param[out] resnrm the final residual's infinity norm
+ * @param[out] nits iterations done
+ * @param[out] work workspace (LWORK)
+ * @param[in] lwork RGMRES: M(M+N+5)+4N+101; CGS: 8N+100; BICGSTAB:
+ *        M(M+2)+2N(M+3)+100; TFQMR: 11N+100
+ * @param[in,out] ifail error indicator
+ * @param method_len length of METHOD
+ * @par IFAIL
+ *  1 N, NNZ, LA, LWORK, METHOD, M, TOL or MAXITN invalid; 2 an index out of
+ *  range, an entry out of order or a repeated location; 3 the factor is
+ *  invalid (found at the first preconditioner solve); 4 the accuracy
+ *  required could not be reached; 5 no convergence in MAXITN iterations;
+ *  6 breakdown; 7 an unexpected failure of an inner routine.
+ * @par Workspace LWORK as above; a requirement beyond the int range is too
+ *  small for any LWORK.  Example: tests/precon/drivers_test.cpp, the
+ *  kivhost tour stop "Incomplete LU".
+ */
+KIV_API int KIV_CALL F11DCF_HOST(const char* method, const int* n, const int* nnz, /* _q87762@88 */
+                                 const double* a, const int* la, const int* irow,
+                                 const int* icol, int* ipivp, int* ipivq, const int* istr,
+                                 const int* idiag, const double* b, const int* m,
+                                 const double* tol, const int* maxitn, double* x,
+                                 double* resnrm, int* nits, double* work, const int* lwork,
+                                 int* ifail, int method_len);
+/** @brief Body of F11DCF.
+ *  @param[in] method,n,nnz,a,la,irow,icol,istr,idiag,b,m,tol,maxitn,lwork as F11DCF, scalars by value
+ *  @param[in] ipivp,ipivq; @param[in,out] x; @param[out] resnrm,nits,work
+ *  @param[out] record; @param[in,out] ifail; @param[in] method_len,record_len lengths
+ *  @par IFAIL as F11DCF. */
+KIV_API int KIV_CALL F11DCF(const char* method, int n, int nnz, const double* a,   /* _q39635@100 */
+                            int la, const int* irow, const int* icol, int* ipivp, int* ipivq,
+                            const int* istr, const int* idiag, const double* b, int m,
+                            double tol, int maxitn, double* x, double* resnrm, int* nits,
+                            double* work, int lwork, char* record, int* ifail, int method_len,
+                            int record_len);
+/**
+ * @brief Complex twin of F11DCF, with the factor of F11DNF.  LWORK counts
+ *        complex values and its constant term is 120 instead of 100 (101
+ *        for RGMRES becomes 121).
+ * @param[in] method,n,nnz,la,irow,icol,ipivp,ipivq,istr,idiag,m,tol,maxitn as F11DCF
+ * @param[in] a,b complex; @param[in,out] x complex; @param[out] resnrm,nits
+ * @param[out] work complex workspace; @param[in] lwork; @param[in,out] ifail
+ * @param method_len length of METHOD
+ * @par IFAIL as F11DCF.  @par Workspace as F11DCF.
+ */
+KIV_API int KIV_CALL F11DQF_HOST(const char* method, const int* n, const int* nnz, /* _q22790@88 */
+                                 const kiv2_complex* a, const int* la, const int* irow,
+                                 const int* icol, int* ipivp, int* ipivq, const int* istr,
+                                 const int* idiag, const kiv2_complex* b, const int* m,
+                                 const double* tol, const int* maxitn, kiv2_complex* x,
+                                 double* resnrm, int* nits, kiv2_complex* work,
+                                 const int* lwork, int* ifail, int method_len);
+/** @brief Body of F11DQF.
+ *  @param[in] method,n,nnz,a,la,irow,icol,istr,idiag,b,m,tol,maxitn,lwork as F11DQF, scalars by value
+ *  @param[in] ipivp,ipivq; @param[in,out] x; @param[out] resnrm,nits,work
+ *  @param[out] record; @param[in,out] ifail; @param[in] method_len,record_len lengths
+ *  @par IFAIL as F11DCF. */
+KIV_API int KIV_CALL F11DQF(const char* method, int n, int nnz,                  /* _q99368@100 */
+                            const kiv2_complex* a, int la, const int* irow, const int* icol,
+                            int* ipivp, int* ipivq, const int* istr, const int* idiag,
+                            const kiv2_complex* b, int m, double tol, int maxitn,
+                            kiv2_complex* x, double* resnrm, int* nits, kiv2_complex* work,
+                            int lwork, char* record, int* ifail, int method_len,
+                            int record_len);
+/**
+ * @brief Solves a real nonsymmetric sparse system with RGMRES, CGS,
+ *        BICGSTAB or TFQMR and no, Jacobi or SSOR preconditioning, in one call.
+ * @param[in] method as F11DCF
+ * @param[in] precon 'N' none, 'J' Jacobi (M = D), 'S' SSOR
+ * @param[in] n order, >= 1
+ * @param[in] nnz entries, 1 <= NNZ <= N*N
+ * @param[in] a,irow,icol A in sorted CS
+ * @param[in] omega SSOR relaxation parameter, 0 < OMEGA < 2 (PRECON = 'S' only)
+ * @param[in] b right-hand side (N)
+ * @param[in] m,tol,maxitn as F11DCF
+ * @param[in,out] x initial guess in, solution out (N)
+ * @param[out] resnrm,nits as F11DCF
+ * @param[out] work workspace (LWORK)
+ * @param[in] lwork as F11DCF, plus N with PRECON = 'J' or 'S'
+ * @param[out] iwork workspace (2N+1)
+ * @param[in,out] ifail error indicator
+ * @param method_len, precon_len lengths of the character arguments
+ * @par IFAIL
+ *  1 N, NNZ, PRECON, OMEGA, LWORK, METHOD, M, TOL or MAXITN invalid; 2 an
+ *  index out of range, an entry out of order or a repeated location; 3 a
+ *  missing or zero diagonal entry (PRECON 'J' or 'S'); 4, 5, 6, 7 as F11DCF.
+ * @par Workspace LWORK as above, IWORK 2N+1.
+ */
+KIV_API int KIV_CALL F11DEF_HOST(const char* method, const char* precon,           /* _q54529@84 */
+                                 const int* n, const int* nnz, const double* a, const int* irow,
+                                 const int* icol, const double* omega, const double* b,
+                                 const int* m, const double* tol, const int* maxitn, double* x,
+                                 double* resnrm, int* nits, double* work, const int* lwork,
+                                 int* iwork, int* ifail, int method_len, int precon_len);
+/** @brief Body of F11DEF.
+ *  @param[in] method,precon,n,nnz,a,irow,icol,omega,b,m,tol,maxitn,lwork as F11DEF, scalars by value
+ *  @param[in,out] x; @param[out] resnrm,nits,work,iwork; @param[out] record
+ *  @param[in,out] ifail; @param[in] method_len,precon_len,record_len lengths
+ *  @par IFAIL as F11DEF. */
+KIV_API int KIV_CALL F11DEF(const char* method, const char* precon, int n, int nnz, /* _q96143@100 */
+                            const double* a, const int* irow, const int* icol, double omega,
+                            const double* b, int m, double tol, int maxitn, double* x,
+                            double* resnrm, int* nits, double* work, int lwork, int* iwork,
+                            char* record, int* ifail, int method_len, int precon_len,
+                            int record_len);
+/**
+ * @brief Complex twin of F11DEF (complex SSOR and reciprocal diagonal;
+ *        LWORK's constant term as F11DQF).
+ * @param[in] method,precon,n,nnz,irow,icol,omega,m,tol,maxitn,lwork as F11DEF
+ * @param[in] a,b complex; @param[in,out] x complex; @param[out] resnrm,nits
+ * @param[out] work complex workspace; @param[out] iwork; @param[in,out] ifail
+ * @param method_len, precon_len lengths
+ * @par IFAIL as F11DEF.  @par Workspace as F11DEF.
+ */
+KIV_API int KIV_CALL F11DSF_HOST(const char* method, const char* precon,           /* _q72961@84 */
+                                 const int* n, const int* nnz, const kiv2_complex* a,
+                                 const int* irow, const int* icol, const double* omega,
+                                 const kiv2_complex* b, const int* m, const double* tol,
+                                 const int* maxitn, kiv2_complex* x, double* resnrm, int* nits,
+                                 kiv2_complex* work, const int* lwork, int* iwork, int* ifail,
+                                 int method_len, int precon_len);
+/** @brief Body of F11DSF.
+ *  @param[in] method,precon,n,nnz,a,irow,icol,omega,b,m,tol,maxitn,lwork as F11DSF, scalars by value
+ *  @param[in,out] x; @param[out] resnrm,nits,work,iwork; @param[out] record
+ *  @param[in,out] ifail; @param[in] method_len,precon_len,record_len lengths
+ *  @par IFAIL as F11DEF. */
+KIV_API int KIV_CALL F11DSF(const char* method, const char* precon, int n, int nnz, /* _q88899@100 */
+                            const kiv2_complex* a, const int* irow, const int* icol,
+                            double omega, const kiv2_complex* b, int m, double tol, int maxitn,
+                            kiv2_complex* x, double* resnrm, int* nits, kiv2_complex* work,
+                            int lwork, int* iwork, char* record, int* ifail, int method_len,
+                            int precon_len, int record_len);
+
 /* ===================================================================== */
 /* Sorting and ranking                                                    */
 /* ===================================================================== */

@@ -265,18 +265,77 @@ int eliminate(int n, int nnz, T* a, int la, int* irow, int* icol, int lfill, dou
   return 0;
 }
 
-// The sort of the finished factor, by the coordinate-storage sorter.
-int sort_factor(int n, int* nnz, double* a, int* irow, int* icol, int* istr, int* iwork) {
-  char record[KIV2_RECORD_LEN + 1];
-  int ifail = 1;
-  return F11ZAF(n, nnz, a, irow, icol, "S", "R", istr, iwork, record, &ifail, 1, 1,
-                KIV2_RECORD_LEN);
+// Sorts KEY[0..LEN) ascending, carrying VAL along: insertion for the short
+// rows a factor mostly has, heapsort beyond, so a long row costs
+// O(len log len).
+template <class T>
+void sort_pairs(int* key, T* val, int len) {
+  if (len <= 32) {
+    for (int i = 1; i < len; ++i) {
+      const int k = key[i];
+      const T v = val[i];
+      int j = i;
+      for (; j > 0 && key[j - 1] > k; --j) {
+        key[j] = key[j - 1];
+        val[j] = val[j - 1];
+      }
+      key[j] = k;
+      val[j] = v;
+    }
+    return;
+  }
+  auto sift = [&](int root, int end) {
+    for (int child; (child = 2 * root + 1) < end; root = child) {
+      if (child + 1 < end && key[child + 1] > key[child]) ++child;
+      if (key[root] >= key[child]) return;
+      std::swap(key[root], key[child]);
+      std::swap(val[root], val[child]);
+    }
+  };
+  for (int i = len / 2 - 1; i >= 0; --i) sift(i, len);
+  for (int end = len - 1; end > 0; --end) {
+    std::swap(key[0], key[end]);
+    std::swap(val[0], val[end]);
+    sift(0, end);
+  }
 }
-int sort_factor(int n, int* nnz, Complex* a, int* irow, int* icol, int* istr, int* iwork) {
-  char record[KIV2_RECORD_LEN + 1];
-  int ifail = 1;
-  return F11ZNF(n, nnz, a, irow, icol, "S", "R", istr, iwork, record, &ifail, 1, 1,
-                KIV2_RECORD_LEN);
+
+// Renumbers the factor to pivot order (row := step, column := the step of
+// the column), sorts each row by column, sums entries that share a column
+// (only a replaced pivot beside the tiny entry it replaced does) and drops
+// zeros, compacting the rows in place.  The factor is in row order
+// already, so the rows are sorted one at a time, where they lie.  ISTR
+// comes in and goes out as 1-based positions; returns NNZFAC.
+template <class T>
+int finish_rows(int n, int nnz, T* a, int* irow, int* icol, int* istr, const int* step) {
+  int w = nnz;
+  int begin = istr[0] - 1;
+  for (int i = 0; i < n; ++i) {
+    const int end = istr[i + 1] - 1;
+    for (int p = begin; p < end; ++p) icol[p] = step[icol[p] - 1];
+    sort_pairs(icol + begin, a + begin, end - begin);
+    istr[i] = w + 1;
+    const int first = w;
+    for (int p = begin; p < end; ++p) {
+      if (w > first && icol[w - 1] == icol[p]) {
+        a[w - 1] += a[p];
+      } else {
+        a[w] = a[p];
+        icol[w] = icol[p];
+        irow[w++] = i + 1;
+      }
+    }
+    int kept = first;
+    for (int p = first; p < w; ++p)
+      if (a[p] != T{}) {
+        a[kept] = a[p];
+        icol[kept++] = icol[p];
+      }
+    w = kept;
+    begin = end;
+  }
+  istr[n] = w + 1;
+  return w - nnz;
 }
 
 template <class T>
@@ -373,20 +432,7 @@ int factor(int n, int nnz, T* a, int la, int* irow, int* icol, int lfill, double
                                w + 6 * n + 2);
   if (status == kTooLarge) return fail(4, kTooLargeMsg);
 
-  // Renumber to pivot order (row := step, column := the column's step),
-  // then sort by the coordinate-storage sorter, summing duplicates and
-  // dropping zeros.
-  const int* step = w + 6 * n + 2;
-  for (int i = 1; i <= n; ++i)
-    for (int p = istr[i - 1] - 1; p < istr[i] - 1; ++p) {
-      irow[p] = i;
-      icol[p] = step[icol[p] - 1];
-    }
-  int count = *nnzfac;
-  if (sort_factor(n, &count, a + nnz, irow + nnz, icol + nnz, istr, w) != 0)
-    return fail(5, kSeriousMsg);
-  *nnzfac = count;
-  for (int i = 0; i <= n; ++i) istr[i] += nnz;
+  *nnzfac = finish_rows(n, nnz, a, irow, icol, istr, w + 6 * n + 2);
 
   // Invert the diagonal; the rows held l D, scale them to L.
   for (int i = 1; i <= n; ++i) {
@@ -457,6 +503,22 @@ int first_repeat(const int* p, int n, T* x) {
   return 0;
 }
 
+// Column C as a 0-based index into X, or 0 when C is outside 1..N (then
+// BAD is set): the test of each entry costs no branch.
+inline unsigned column(int c, unsigned n, unsigned& bad) {
+  const unsigned j = static_cast<unsigned>(c) - 1u;
+  bad |= static_cast<unsigned>(j >= n);
+  return j < n ? j : 0u;
+}
+
+// The first position in FROM..TO-1 (0-based) with a column outside 1..N,
+// 1-based.
+inline int first_bad_column(const int* icol, int from, int to, int n) {
+  for (int k = from; k < to; ++k)
+    if (!in_range(icol[k], n)) return k + 1;
+  return 0;
+}
+
 template <class T>
 int solve(const char* trans, int n, const T* a, int la, const int* irow, const int* icol,
           int* ipivp, int* ipivq, const int* istr, const int* idiag, const char* check,
@@ -506,73 +568,68 @@ int solve(const char* trans, int n, const T* a, int la, const int* irow, const i
   if (t != 'N' && t != 'T') return fail(1, kTransMsg, Letter(trans, trans_len).text);
   if (n < 1) return rep.finish(ifail);
 
-  // What memory safety needs, whatever was corrupted: row starts
-  // nondecreasing within the arrays, each diagonal inside its row, and
-  // (below, one compare per entry) every index within 1..N.
-  if (istr[0] < 1 || istr[n] - 1 > la) return fail(3, kIstrInvalid);
-  for (int i = 0; i < n; ++i) {
-    if (istr[i] > istr[i + 1]) return fail(3, kIstrInvalid);
-    if (idiag[i] < istr[i] || idiag[i] >= istr[i + 1]) return fail(3, kIdiagMsg, i + 1);
-  }
+  // What memory safety needs, whatever was corrupted: the outer row starts
+  // within the arrays; as the solve goes, each row inside them with its
+  // diagonal inside it, every permutation value within 1..N, and every
+  // column within 1..N (a column outside reads X(1) and fails the call).
+  if (istr[0] < 1 || istr[n] < istr[0] || istr[n] - 1 > la) return fail(3, kIstrInvalid);
+  const int last = istr[n];
+  auto row_bad = [&](int i) {
+    return !(istr[i] <= idiag[i] && idiag[i] < istr[i + 1] && istr[i + 1] <= last);
+  };
+  auto row_fail = [&](int i) {
+    return istr[i] > istr[i + 1] || istr[i + 1] > last ? fail(3, kIstrInvalid)
+                                                       : fail(3, kIdiagMsg, i + 1);
+  };
   const int* gather = t == 'N' ? ipivp : ipivq;
   int* scatter = t == 'N' ? ipivq : ipivp;
-  for (int i = 0; i < n; ++i) {
-    const int g = gather[i];
-    if (!in_range(g, n)) return fail(3, kIpivpRangeMsg + (t == 'N' ? 0 : 2), i + 1, g, n);
-    x[i] = y[g - 1];
-  }
-  int bad = 0;
+  const int gather_msg = kIpivpRangeMsg + (t == 'N' ? 0 : 2);
+  const unsigned un = static_cast<unsigned>(n);
+  unsigned bad = 0;
   if (t == 'N') {
-    for (int i = 0; i < n && bad == 0; ++i) {
-      T s = x[i];
-      for (int k = istr[i] - 1, end = idiag[i] - 1; k < end; ++k) {
-        const int c = icol[k];
-        if (!in_range(c, n)) {
-          bad = k + 1;
-          break;
-        }
-        s -= mul(a[k], x[c - 1]);
-      }
+    for (int i = 0; i < n; ++i) {
+      if (row_bad(i)) return row_fail(i);
+      const int g = gather[i];
+      if (!in_range(g, n)) return fail(3, gather_msg, i + 1, g, n);
+      T s = y[g - 1];
+      for (int k = istr[i] - 1, end = idiag[i] - 1; k < end; ++k)
+        s -= mul(a[k], x[column(icol[k], un, bad)]);
       x[i] = s;
     }
-    for (int i = n - 1; i >= 0 && bad == 0; --i) {
+    for (int i = n - 1; i >= 0; --i) {
       T s = mul(x[i], a[idiag[i] - 1]);
-      for (int k = idiag[i], end = istr[i + 1] - 1; k < end; ++k) {
-        const int c = icol[k];
-        if (!in_range(c, n)) {
-          bad = k + 1;
-          break;
-        }
-        s -= mul(a[k], x[c - 1]);
-      }
+      for (int k = idiag[i], end = istr[i + 1] - 1; k < end; ++k)
+        s -= mul(a[k], x[column(icol[k], un, bad)]);
       x[i] = s;
     }
   } else {
-    for (int i = 0; i < n && bad == 0; ++i) {
+    for (int i = 0; i < n; ++i) {
+      const int g = gather[i];
+      if (!in_range(g, n)) return fail(3, gather_msg, i + 1, g, n);
+      x[i] = y[g - 1];
+    }
+    for (int i = 0; i < n; ++i) {
+      if (row_bad(i)) return row_fail(i);
       const T xi = x[i];
-      for (int k = idiag[i], end = istr[i + 1] - 1; k < end; ++k) {
-        const int c = icol[k];
-        if (!in_range(c, n)) {
-          bad = k + 1;
-          break;
-        }
-        x[c - 1] -= mul(xi, a[k]);
-      }
+      for (int k = idiag[i], end = istr[i + 1] - 1; k < end; ++k)
+        x[column(icol[k], un, bad)] -= mul(a[k], xi);
       x[i] = mul(xi, a[idiag[i] - 1]);
     }
-    for (int i = n - 1; i >= 0 && bad == 0; --i) {
+    for (int i = n - 1; i >= 0; --i) {
       const T xi = x[i];
-      for (int k = istr[i] - 1, end = idiag[i] - 1; k < end; ++k) {
-        const int c = icol[k];
-        if (!in_range(c, n)) {
-          bad = k + 1;
-          break;
-        }
-        x[c - 1] -= mul(a[k], xi);
-      }
+      for (int k = istr[i] - 1, end = idiag[i] - 1; k < end; ++k)
+        x[column(icol[k], un, bad)] -= mul(a[k], xi);
     }
   }
-  if (bad != 0) return fail(3, kFactorColMsg, bad, icol[bad - 1], n);
+  if (bad != 0) {
+    const int k = first_bad_column(icol, istr[0] - 1, last - 1, n);
+    return fail(3, kFactorColMsg, k, icol[k - 1], n);
+  }
+
+  // Identity permutations (no pivoting) need no rearrangement.
+  bool identity = true;
+  for (int i = 0; i < n; ++i) identity &= scatter[i] == i + 1;
+  if (identity) return rep.finish(ifail);
 
   const sorting::Walk w = sorting::rearrange(scatter, 1, n, x);
   const int which = t == 'N' ? 1 : 0;

@@ -249,6 +249,10 @@ int tfqmr_kernel(int code, T* u, T* v, const double* wgt, T* work, int* failure)
 template <class T>
 int method_kernel(int code, T* u, T* v, const double* wgt, T* work, int* failure);
 
+// The method named by TEXT (LEN characters; trimmed, upper-cased, compared
+// on each name's length): a Method, or 0 when not recognised.
+int method_code(const char* text, int len);
+
 // First element of the method's private scalars (integers, reals, logicals).
 inline constexpr int kMethodInt = 36, kMethodReal = 70;
 

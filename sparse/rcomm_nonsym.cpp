@@ -50,7 +50,8 @@ struct Routines<Complex> {
 char letter(const char* text, int len) { return len >= 1 && text != nullptr ? text[0] : '\0'; }
 bool one_of(char c, const char* set) { return c != '\0' && std::strchr(set, c) != nullptr; }
 
-// The method named by TEXT (LEN characters): 1..4, or 0 when not recognised.
+}  // namespace
+
 int method_code(const char* text, int len) {
   if (text == nullptr || len < 1) return 0;
   const std::string copy(text, static_cast<std::size_t>(len));
@@ -63,6 +64,8 @@ int method_code(const char* text, int len) {
     if (std::strncmp(name, kNames[k], std::strlen(kNames[k])) == 0) return k + 1;
   return 0;
 }
+
+namespace {
 
 template <class T>
 int setup(const char* method, const char* precon, const char* norm, const char* weight,

@@ -164,23 +164,30 @@ char listed(const char* s, int len, const char* set) {
   return option_letter(s, len);
 }
 
-int product(bool sym, char trans, int n, int nnz, const double* a, const int* irow,
-            const int* icol, const double* x, double* y) {
+template <class T>
+struct Products;
+template <>
+struct Products<double> {
+  static constexpr auto general = &F11XAF;
+  static constexpr auto symmetric = &F11XEF;
+};
+template <>
+struct Products<Complex> {
+  static constexpr auto general = &F11XNF;
+  static constexpr auto symmetric = &F11XSF;
+};
+
+// Y := op(A) X by the products, CHECK "No check", soft IFAIL.
+template <class T>
+int product(bool sym, char trans, int n, int nnz, const T* a, const int* irow, const int* icol,
+            const T* x, T* y) {
   char rec[KIV2_RECORD_LEN + 1];
   int ifail = 1;
   const char t[2] = {trans, 0};
-  return sym ? F11XEF(n, nnz, a, irow, icol, "No check", x, y, rec, &ifail, 8, KIV2_RECORD_LEN)
-             : F11XAF(t, n, nnz, a, irow, icol, "No check", x, y, rec, &ifail, 1, 8,
-                      KIV2_RECORD_LEN);
-}
-int product(bool sym, char trans, int n, int nnz, const Complex* a, const int* irow,
-            const int* icol, const Complex* x, Complex* y) {
-  char rec[KIV2_RECORD_LEN + 1];
-  int ifail = 1;
-  const char t[2] = {trans, 0};
-  return sym ? F11XSF(n, nnz, a, irow, icol, "No check", x, y, rec, &ifail, 8, KIV2_RECORD_LEN)
-             : F11XNF(t, n, nnz, a, irow, icol, "No check", x, y, rec, &ifail, 1, 8,
-                      KIV2_RECORD_LEN);
+  return sym ? Products<T>::symmetric(n, nnz, a, irow, icol, "No check", x, y, rec, &ifail, 8,
+                                      KIV2_RECORD_LEN)
+             : Products<T>::general(t, n, nnz, a, irow, icol, "No check", x, y, rec, &ifail, 1,
+                                    8, KIV2_RECORD_LEN);
 }
 
 template <class T>

@@ -448,6 +448,68 @@ void sparse_solve() {
         "IFAIL " + std::to_string(ifail) + ", error " + std::to_string(err));
 }
 
+// The same tridiagonal matrix factorised by F11DAF (level 0 is exact here):
+// F11DBF solves with the factor alone, F11DCF runs RGMRES on it.
+void sparse_ilu_solve() {
+  if (!present("_q85132@84", "incomplete LU (F11DAF)")) return;
+  const int n = 8, la = 200, lfill = 0, liwork = 7 * n + 2;
+  std::vector<double> a(la);
+  std::vector<int> irow(la), icol(la);
+  int nnz = 0;
+  for (int i = 1; i <= n; ++i)
+    for (int j = i - 1; j <= i + 1; ++j)
+      if (j >= 1 && j <= n) {
+        a[nnz] = i == j ? 4.0 : -1.0;
+        irow[nnz] = i;
+        icol[nnz++] = j;
+      }
+  std::vector<double> rhs(n), x(n, 0.0);
+  for (int i = 1; i <= n; ++i) rhs[i - 1] = 4.0 * i - (i > 1 ? i - 1 : 0) - (i < n ? i + 1 : 0);
+  std::vector<int> ipivp(n), ipivq(n), istr(n + 1), idiag(n), iwork(liwork);
+  const double dtol = 0.0;
+  int nnzfac = 0, npvmod = 0, ifail = 0;
+  using F11daf = int(KIV_CALL*)(const int*, const int*, double*, const int*, int*, int*,
+                                const int*, const double*, const char*, const char*, int*, int*,
+                                int*, int*, int*, int*, int*, const int*, int*, int, int);
+  entry<F11daf>("_q85132@84")(&n, &nnz, a.data(), &la, irow.data(), icol.data(), &lfill, &dtol,
+                              "N", "N", ipivp.data(), ipivq.data(), istr.data(), idiag.data(),
+                              &nnzfac, &npvmod, iwork.data(), &liwork, &ifail, 1, 1);
+  check(ifail == 0 && nnzfac == nnz && npvmod == 0, "incomplete LU (F11DAF, _q85132@84)",
+        "IFAIL " + std::to_string(ifail) + ", NNZFAC " + std::to_string(nnzfac));
+
+  using F11dbf = int(KIV_CALL*)(const char*, const int*, const double*, const int*, const int*,
+                                const int*, int*, int*, const int*, const int*, const char*,
+                                const double*, double*, int*, int, int);
+  ifail = 0;
+  entry<F11dbf>("_q50007@64")("N", &n, a.data(), &la, irow.data(), icol.data(), ipivp.data(),
+                              ipivq.data(), istr.data(), idiag.data(), "C", rhs.data(), x.data(),
+                              &ifail, 1, 1);
+  double err = 0;
+  for (int i = 0; i < n; ++i) err = std::fmax(err, std::fabs(x[i] - (i + 1)));
+  check(ifail == 0 && err <= 1e-12, "exact factor solve (F11DBF, _q50007@64)",
+        "IFAIL " + std::to_string(ifail) + ", error " + std::to_string(err));
+
+  using F11dcf = int(KIV_CALL*)(const char*, const int*, const int*, const double*, const int*,
+                                const int*, const int*, int*, int*, const int*, const int*,
+                                const double*, const int*, const double*, const int*, double*,
+                                double*, int*, double*, const int*, int*, int);
+  const int m = 4, maxitn = 50, lwork = 1000;
+  const double tol = 1e-12;
+  std::vector<double> work(lwork);
+  double resnrm = 0;
+  int nits = 0;
+  std::fill(x.begin(), x.end(), 0.0);
+  ifail = 0;
+  entry<F11dcf>("_q87762@88")("RGMRES", &n, &nnz, a.data(), &la, irow.data(), icol.data(),
+                              ipivp.data(), ipivq.data(), istr.data(), idiag.data(), rhs.data(),
+                              &m, &tol, &maxitn, x.data(), &resnrm, &nits, work.data(), &lwork,
+                              &ifail, 6);
+  err = 0;
+  for (int i = 0; i < n; ++i) err = std::fmax(err, std::fabs(x[i] - (i + 1)));
+  check(ifail == 0 && err <= 1e-9 && nits >= 1, "sparse solve, RGMRES with ILU (F11DCF, _q87762@88)",
+        "IFAIL " + std::to_string(ifail) + ", error " + std::to_string(err));
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -477,6 +539,7 @@ int main(int argc, char** argv) {
   interval_search();
   quadrature();
   sparse_solve();
+  sparse_ilu_solve();
   FreeLibrary(g_dll);
   std::printf("smoke: %d passed, %d failed\n", g_passed, g_failed);
   return g_failed == 0 ? 0 : 1;

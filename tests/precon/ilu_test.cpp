@@ -158,6 +158,15 @@ TYPED_TEST(Ilu_, SmallPivotsAreRecomputedThenReplaced) {
   const std::vector<T> mm = dense_m(f);
   EXPECT_EQ(mm, (std::vector<T>{T(1.0), T(1.0), T(1.0), T(0.0)}));
 
+  // A tiny entry in the pivot column stays beside the unit pivot and the
+  // two are summed; row 2 then cancels to 0 and is replaced as well.
+  const Coo<T> tiny{2, {T(1e-300), T(1.0), T(1.0), T(1.0)}, {1, 1, 2, 2}, {1, 2, 1, 2}};
+  const auto t = factorise(tiny, 0, 0.0, 'N', 'N');
+  ASSERT_EQ(t.ifail, 0);
+  EXPECT_EQ(t.npvmod, 2);
+  EXPECT_EQ(t.nnzfac, 4);
+  EXPECT_EQ(dense_m(t), (std::vector<T>{T(1.0), T(1.0), T(1.0), T(2.0)}));
+
   const Coo<T> repaired{2, {T(1.0), T(1.0), T(1.0)}, {1, 1, 2}, {1, 2, 1}};
   const auto g = factorise(repaired, 0, 0.0, 'N', 'N');
   ASSERT_EQ(g.ifail, 0);
