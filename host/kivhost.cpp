@@ -118,13 +118,13 @@ int add_command(Command command) {
 }
 
 int usage_error(const char* command, const std::string& what) {
-  std::fprintf(stderr, "kivhost %s: %s\nTry 'kivhost %s --help' for more information.\n",
-               command, what.c_str(), command);
+  std::fprintf(stderr, "kivhost %s: %s\nTry 'kivhost %s --help' for more information.\n", command,
+               what.c_str(), command);
   return kExitUsage;
 }
 
-bool parse_int(const char* command, std::string_view option, const char* text, long lo,
-               long hi, int& out) {
+bool parse_int(const char* command, std::string_view option, const char* text, long lo, long hi,
+               int& out) {
   errno = 0;
   char* end = nullptr;
   const long v = std::strtol(text, &end, 10);
@@ -144,8 +144,8 @@ bool parse_double(const char* command, std::string_view option, const char* text
   if (end == text || *end != '\0' || !(v >= lo && v < hi)) {
     char range[64];
     std::snprintf(range, sizeof range, "[%g, %g)", lo, hi);
-    usage_error(command, std::string(option) + " needs a number in " + range + ", not '" + text +
-                             "'");
+    usage_error(command,
+                std::string(option) + " needs a number in " + range + ", not '" + text + "'");
     return false;
   }
   out = v;
@@ -212,15 +212,17 @@ int main(int argc, char** argv) {
       return status;
     }
     if (first.size() > 1 && first[0] == '-') {
-      std::fprintf(stderr, "kivhost: unknown option '%s'\nTry 'kivhost --help' for more information.\n",
+      std::fprintf(stderr,
+                   "kivhost: unknown option '%s'\nTry 'kivhost --help' for more information.\n",
                    argv[1]);
       return kExitUsage;
     }
     // A library path names a file; anything else was meant as a command.
-    const bool path = first.find('/') != std::string_view::npos ||
-                      first.find(".so") != std::string_view::npos;
+    const bool path =
+        first.find('/') != std::string_view::npos || first.find(".so") != std::string_view::npos;
     if (argc > 2 || !path) {
-      std::fprintf(stderr, "kivhost: unknown command '%s'\nTry 'kivhost --help' for more information.\n",
+      std::fprintf(stderr,
+                   "kivhost: unknown command '%s'\nTry 'kivhost --help' for more information.\n",
                    argv[1]);
       return kExitUsage;
     }

@@ -46,8 +46,9 @@ class Kivhost : public ::testing::Test {
   }
 
   Outcome run(const std::string& args) const {
-    const std::string cmd = std::string(KIVHOST_PATH) + " " + args + " >'" + path("stdout") +
-                            "' 2>'" + path("stderr") + "' </dev/null";
+    const std::string emulator = KIVHOST_EMULATOR;
+    const std::string cmd = (emulator.empty() ? "" : emulator + " ") + KIVHOST_PATH + " " + args +
+                            " >'" + path("stdout") + "' 2>'" + path("stderr") + "' </dev/null";
     const int raw = std::system(cmd.c_str());
     return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, slurp(path("stdout")), slurp(path("stderr"))};
   }
@@ -86,7 +87,8 @@ Coo read_coo(const std::string& file) {
     a.i.push_back(r), a.j.push_back(c), a.v.emplace_back(re, im);
     if (mirror && r != c) {
       a.i.push_back(c), a.j.push_back(r);
-      a.v.push_back(hermitian ? std::conj(std::complex<double>(re, im)) : std::complex<double>(re, im));
+      a.v.push_back(hermitian ? std::conj(std::complex<double>(re, im))
+                              : std::complex<double>(re, im));
     }
   }
   return a;
@@ -144,8 +146,8 @@ TEST_F(Kivhost, SolveSherman1WithItsRightHandSideReachesTheTolerance) {
   for (const Case& c : {Case{"rgmres", "none"}, Case{"rgmres", "jacobi"}, Case{"cgs", "jacobi"},
                         Case{"bicgstab", "none"}, Case{"tfqmr", "jacobi"}}) {
     SCOPED_TRACE(std::string(c.method) + " " + c.precon);
-    const Outcome r = run("solve " + a + " " + b + " --method " + c.method + " --precon " + c.precon +
-                      " --tol 1e-9 --out " + path("x.mtx"));
+    const Outcome r = run("solve " + a + " " + b + " --method " + c.method + " --precon " +
+                          c.precon + " --tol 1e-9 --out " + path("x.mtx"));
     ASSERT_EQ(r.status, 0) << r.out << r.err;
     EXPECT_NE(r.out.find("IFAIL       0\n"), std::string::npos) << r.out;
     EXPECT_NE(r.err.find("iteration"), std::string::npos) << "no progress line: " << r.err;
@@ -217,7 +219,8 @@ TEST_F(Kivhost, MalformedFilesGetOneLineNamingFileLineAndProblem) {
       {"non_numeric", gen + "2 2 2\n1 1 1.5\n2 2 abc\n", ":4: non-numeric value 'abc'"},
       {"trailing_junk", gen + "2 2 1\n1 1 1.5x\n", ":3: non-numeric value '1.5x'"},
       {"not_finite", gen + "2 2 1\n1 1 nan\n", ":3: value 'nan' is not finite"},
-      {"truncated", gen + "2 2 2\n1 1 1.0\n2 2", ":4: expected 3 fields (row, column, value), found 2"},
+      {"truncated", gen + "2 2 2\n1 1 1.0\n2 2",
+       ":4: expected 3 fields (row, column, value), found 2"},
       {"complex_parts", "%%MatrixMarket matrix coordinate complex general\n2 2 1\n1 1 1.0\n",
        ":3: expected 4 fields (row, column, real and imaginary parts), found 3"},
       {"upper", sym + "2 2 2\n1 1 1\n1 2 1\n", ":4: entry (1,2) above the diagonal"},
