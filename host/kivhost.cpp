@@ -13,6 +13,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
+#include <string>
 #include <vector>
 
 #include "cli.hpp"
@@ -60,9 +61,28 @@ void print_help() {
       "  --version      show the version and exit\n"
       "\n"
       "Run 'kivhost COMMAND --help' for a command's options.  The library is found\n"
-      "as %s beside the installed kivhost, or through KIV2_LIBRARY when set.\n"
+      "as %s beside kivhost or in its installed library folder, or\n"
+      "through KIV2_LIBRARY when set.\n"
       "Exit status: 0 success, 1 a computation failed, 2 a usage or input error.\n",
       KIV2_LIBRARY_NAME);
+}
+
+// The library beside kivhost (build tree) or in the installed library
+// folder; else its plain name for dlopen's own search.  The run path cannot
+// be relied on: under a sanitizer dlopen is called from the runtime, whose
+// run path it then uses.
+std::string library_beside_program() {
+  char exe[4096];
+  const ssize_t len = readlink("/proc/self/exe", exe, sizeof exe - 1);
+  if (len > 0) {
+    std::string dir(exe, static_cast<std::size_t>(len));
+    dir.erase(dir.rfind('/') + 1);
+    for (const char* sub : {"", KIV2_LIBDIR_FROM_BIN "/"}) {
+      const std::string path = dir + sub + KIV2_LIBRARY_NAME;
+      if (access(path.c_str(), R_OK) == 0) return path;
+    }
+  }
+  return KIV2_LIBRARY_NAME;
 }
 
 int load(const char* library) {
@@ -189,7 +209,8 @@ std::string MessageCapture::text() const { return lines_; }
 int main(int argc, char** argv) {
   using namespace kivhost;
   const char* env = std::getenv("KIV2_LIBRARY");
-  const char* library = env != nullptr && *env != '\0' ? env : KIV2_LIBRARY_NAME;
+  const std::string beside = library_beside_program();
+  const char* library = env != nullptr && *env != '\0' ? env : beside.c_str();
   if (argc > 1) {
     const std::string_view first = argv[1];
     if (first == "-h" || first == "--help") {
