@@ -1721,7 +1721,8 @@ KIV_API void KIV_CALL F07ADG(int m, int n, double* a, int lda, double* piv,     
  * @param[in,out] ival     the value read (RWFLAG = 0) or to be set; on a read, -1 when
  *                         ISPEC is outside 1 to 8 and -2 when NAME has no slot
  * @param[in]     rwflag   0 reads, any other value sets
- * @param[in]     name_len length of NAME, >= 6
+ * @param[in]     name_len length of NAME; its first 6 characters are read, in either case
+ *                         (a shorter name has no slot)
  * @par Example
  * the kivhost tour stop "The tuning store".
  */
