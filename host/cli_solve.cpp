@@ -3,6 +3,8 @@
 // the library's sparse products and, for --precon jacobi, the diagonal.
 #include <unistd.h>
 
+#include <algorithm>
+#include <cctype>
 #include <chrono>
 #include <cmath>
 #include <complex>
