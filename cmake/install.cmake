@@ -8,8 +8,11 @@ include(CMakePackageConfigHelpers)
 target_include_directories(kiv2 INTERFACE $<INSTALL_INTERFACE:${CMAKE_INSTALL_INCLUDEDIR}>)
 target_include_directories(tarlec PUBLIC $<INSTALL_INTERFACE:${CMAKE_INSTALL_INCLUDEDIR}>)
 set_target_properties(tarlec PROPERTIES INSTALL_RPATH "$ORIGIN")
-# kivhost opens libkiv2 by its SONAME; the installed copy looks beside itself.
-set_target_properties(kivhost PROPERTIES INSTALL_RPATH "$ORIGIN/../${CMAKE_INSTALL_LIBDIR}")
+# kivhost opens libkiv2 from beside itself or from the installed library
+# folder (and links the print library through its run path).
+file(RELATIVE_PATH KIV2_LIBDIR_FROM_BIN /${CMAKE_INSTALL_BINDIR} /${CMAKE_INSTALL_LIBDIR})
+target_compile_definitions(kivhost PRIVATE KIV2_LIBDIR_FROM_BIN="${KIV2_LIBDIR_FROM_BIN}")
+set_target_properties(kivhost PROPERTIES INSTALL_RPATH "$ORIGIN/${KIV2_LIBDIR_FROM_BIN}")
 
 install(TARGETS kiv2 tarlec EXPORT kiv2Targets
         LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR}

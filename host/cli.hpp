@@ -20,8 +20,8 @@ constexpr int kQuietSoft = -13;
 
 struct Command {
   const char* name;
-  const char* summary;  // one line for kivhost --help
-  const char* help;     // the command's --help text
+  const char* summary;                // one line for kivhost --help
+  const char* help;                   // the command's --help text
   int (*run)(int argc, char** argv);  // argv[0] is the command's name
 };
 
@@ -33,8 +33,8 @@ int usage_error(const char* command, const std::string& what);
 
 // Option values: false (after a usage error report) when TEXT is not a whole
 // number of its kind within [lo, hi].
-bool parse_int(const char* command, std::string_view option, const char* text, long lo,
-               long hi, int& out);
+bool parse_int(const char* command, std::string_view option, const char* text, long lo, long hi,
+               int& out);
 bool parse_double(const char* command, std::string_view option, const char* text, double lo,
                   double hi, double& out);
 
@@ -60,6 +60,6 @@ class MessageCapture {
 
 #define KIVHOST_COMMAND_CONCAT2(a, b) a##b
 #define KIVHOST_COMMAND_CONCAT(a, b) KIVHOST_COMMAND_CONCAT2(a, b)
-#define KIVHOST_COMMAND(...)                                                         \
-  static const int KIVHOST_COMMAND_CONCAT(kivhost_command_, __LINE__) =              \
+#define KIVHOST_COMMAND(...)                                            \
+  static const int KIVHOST_COMMAND_CONCAT(kivhost_command_, __LINE__) = \
       kivhost::add_command({__VA_ARGS__})

@@ -45,15 +45,22 @@ int run(int argc, char** argv) {
   std::string path;
   for (int i = 1; i < argc; ++i) {
     const std::string_view arg = argv[i];
-    if (arg == "--real") real = true;
-    else if (arg == "--inverse") inverse = true;
-    else if (arg == "--odd") odd = true;
-    else if (arg.size() > 1 && arg[0] == '-') return usage_error(kName, "unknown option '" + std::string(arg) + "'");
-    else if (!path.empty()) return usage_error(kName, "more than one file");
-    else path = arg;
+    if (arg == "--real")
+      real = true;
+    else if (arg == "--inverse")
+      inverse = true;
+    else if (arg == "--odd")
+      odd = true;
+    else if (arg.size() > 1 && arg[0] == '-')
+      return usage_error(kName, "unknown option '" + std::string(arg) + "'");
+    else if (!path.empty())
+      return usage_error(kName, "more than one file");
+    else
+      path = arg;
   }
   if (path.empty()) return usage_error(kName, "missing the input FILE");
-  if (odd && !(real && inverse)) return usage_error(kName, "--odd applies to --real --inverse only");
+  if (odd && !(real && inverse))
+    return usage_error(kName, "--odd applies to --real --inverse only");
 
   std::vector<std::complex<double>> data;
   bool complex_input = false;
@@ -79,7 +86,8 @@ int run(int argc, char** argv) {
     const auto ppf = resolve<decltype(&C06PPF_HOST)>("_q48967@28");
     if (!inverse && complex_input) return usage_error(kName, path + ": --real needs real data");
     const std::size_t h = data.size();
-    if (inverse && h < 2 && !odd) return usage_error(kName, path + ": a half spectrum of one value needs --odd");
+    if (inverse && h < 2 && !odd)
+      return usage_error(kName, path + ": a half spectrum of one value needs --odd");
     const std::size_t n = inverse ? (odd ? 2 * h - 1 : 2 * h - 2) : h;
     const int m = 1, len = static_cast<int>(n);
     std::vector<double> x(n + 2, 0.0), work(3 * n + 2);

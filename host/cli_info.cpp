@@ -51,7 +51,6 @@ int run(int argc, char** argv) {
 
 }  // namespace
 
-KIVHOST_COMMAND("info", "show implementation details, constants and the export count", kHelp,
-                run);
+KIVHOST_COMMAND("info", "show implementation details, constants and the export count", kHelp, run);
 
 }  // namespace kivhost

@@ -3,11 +3,13 @@
 // the library's sparse products and, for --precon jacobi, the diagonal.
 #include <unistd.h>
 
+#include <algorithm>
+#include <cctype>
 #include <chrono>
 #include <cmath>
 #include <complex>
-#include <cstdlib>
 #include <cstdint>
+#include <cstdlib>
 #include <cstring>
 #include <string>
 #include <type_traits>
@@ -85,8 +87,10 @@ double magnitude(double v) { return std::fabs(v); }
 double magnitude(const std::complex<double>& v) { return std::abs(v); }
 template <class T>
 T from(const std::complex<double>& v) {
-  if constexpr (std::is_same_v<T, double>) return v.real();
-  else return v;
+  if constexpr (std::is_same_v<T, double>)
+    return v.real();
+  else
+    return v;
 }
 
 // Progress on standard error: one line rewritten in place on a terminal, a
@@ -99,8 +103,8 @@ class Progress {
     const double t = elapsed();
     if (!last && t - shown_ < (tty_ ? 0.1 : 1.0)) return;
     shown_ = t;
-    std::fprintf(stderr, "%siteration %6d  residual %.3e  target %.3e  %8.3f s%s",
-                 tty_ ? "\r" : "", itn, lhs, rhs, t, tty_ ? (last ? "\n" : "\x1b[K") : "\n");
+    std::fprintf(stderr, "%siteration %6d  residual %.3e  target %.3e  %8.3f s%s", tty_ ? "\r" : "",
+                 itn, lhs, rhs, t, tty_ ? (last ? "\n" : "\x1b[K") : "\n");
     std::fflush(stderr);
     lines_ = !last;
   }
@@ -169,8 +173,8 @@ int solve(const Options& opt, const mm::Matrix& am, const mm::Matrix* bm) {
   bool checked = false;
   auto product = [&](const char* trans, const T* x, T* y) {
     int ifail = 1;
-    lib.product(trans, &s.n, &s.nnz, s.a.data(), s.irow.data(), s.icol.data(),
-                checked ? "N" : "C", x, y, &ifail, 1, 1);
+    lib.product(trans, &s.n, &s.nnz, s.a.data(), s.irow.data(), s.icol.data(), checked ? "N" : "C",
+                x, y, &ifail, 1, 1);
     checked = true;
     return ifail;
   };
@@ -196,7 +200,9 @@ int solve(const Options& opt, const mm::Matrix& am, const mm::Matrix* bm) {
   // Set-up, once to learn the workspace, once in the workspace.
   std::string method = opt.method;
   for (char& c : method) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-  const int m = method == "RGMRES" ? std::min(30, s.n) : method == "BICGSTAB" ? std::min(2, s.n) : 1;
+  const int m = method == "RGMRES"     ? std::min(30, s.n)
+                : method == "BICGSTAB" ? std::min(2, s.n)
+                                       : 1;
   const int iterm = 1, monit = 1;
   const double anorm = s.anorm, sigmax = 0.0;
   const char* precon = jacobi ? "P" : "N";
@@ -212,9 +218,8 @@ int solve(const Options& opt, const mm::Matrix& am, const mm::Matrix* bm) {
       lwork = lwreq;
       work.assign(lwork, T(0));
       ifail = kQuietSoft;
-      lib.setup(method.c_str(), precon, "I", "N", &iterm, &s.n, &m, &opt.tol, &opt.maxitn,
-                &anorm, &sigmax, &monit, &lwreq, work.data(), &lwork, &ifail, method_len, 1, 1,
-                1);
+      lib.setup(method.c_str(), precon, "I", "N", &iterm, &s.n, &m, &opt.tol, &opt.maxitn, &anorm,
+                &sigmax, &monit, &lwreq, work.data(), &lwork, &ifail, method_len, 1, 1, 1);
     }
     message = capture.text();
   }
@@ -307,14 +312,15 @@ int run(int argc, char** argv) {
       if (val == "cg" || val == "symmlq")
         return usage_error(kName, "method " + std::string(val) + " is not available yet");
       if (val != "rgmres" && val != "cgs" && val != "bicgstab" && val != "tfqmr")
-        return usage_error(kName, "unknown method '" + std::string(val) +
-                                      "' (rgmres, cgs, bicgstab or tfqmr)");
+        return usage_error(
+            kName, "unknown method '" + std::string(val) + "' (rgmres, cgs, bicgstab or tfqmr)");
       opt.method = val;
     } else if (arg == "--precon") {
       if (val == "ssor" || val == "ilu" || val == "ic")
         return usage_error(kName, "preconditioner " + std::string(val) + " is not available yet");
       if (val != "none" && val != "jacobi")
-        return usage_error(kName, "unknown preconditioner '" + std::string(val) + "' (none or jacobi)");
+        return usage_error(kName,
+                           "unknown preconditioner '" + std::string(val) + "' (none or jacobi)");
       opt.precon = val;
     } else if (arg == "--tol") {
       if (!parse_double(kName, arg, value, 0.0, 1.0, opt.tol)) return kExitUsage;
@@ -322,7 +328,8 @@ int run(int argc, char** argv) {
       if (!parse_int(kName, arg, value, 1, INT32_MAX, opt.maxitn)) return kExitUsage;
     } else if (arg == "--lfill" || arg == "--dtol") {
       // Both belong to the incomplete factorisations, none of which is here yet.
-      return usage_error(kName, std::string(arg) + " applies to --precon ilu or ic, which are not available yet");
+      return usage_error(
+          kName, std::string(arg) + " applies to --precon ilu or ic, which are not available yet");
     } else if (arg == "--out") {
       opt.out_path = value;
     } else {
@@ -350,8 +357,8 @@ int run(int argc, char** argv) {
   if (!opt.b_path.empty()) {
     if (b.cols != 1 || b.rows != a.rows)
       return usage_error(kName, opt.b_path + ": b is " + std::to_string(b.rows) + " x " +
-                                    std::to_string(b.cols) + "; A needs " +
-                                    std::to_string(a.rows) + " x 1");
+                                    std::to_string(b.cols) + "; A needs " + std::to_string(a.rows) +
+                                    " x 1");
     b.values = mm::dense_vector(b, opt.b_path);
   }
   const bool complex = a.complex || (!opt.b_path.empty() && b.complex);
@@ -361,7 +368,6 @@ int run(int argc, char** argv) {
 
 }  // namespace
 
-KIVHOST_COMMAND("solve", "solve A x = b from Matrix Market files by a Krylov method", kHelp,
-                run);
+KIVHOST_COMMAND("solve", "solve A x = b from Matrix Market files by a Krylov method", kHelp, run);
 
 }  // namespace kivhost

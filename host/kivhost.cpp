@@ -13,6 +13,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
+#include <string>
 #include <vector>
 
 #include "cli.hpp"
@@ -60,9 +61,28 @@ void print_help() {
       "  --version      show the version and exit\n"
       "\n"
       "Run 'kivhost COMMAND --help' for a command's options.  The library is found\n"
-      "as %s beside the installed kivhost, or through KIV2_LIBRARY when set.\n"
+      "as %s beside kivhost or in its installed library folder, or\n"
+      "through KIV2_LIBRARY when set.\n"
       "Exit status: 0 success, 1 a computation failed, 2 a usage or input error.\n",
       KIV2_LIBRARY_NAME);
+}
+
+// The library beside kivhost (build tree) or in the installed library
+// folder; else its plain name for dlopen's own search.  The run path cannot
+// be relied on: under a sanitizer dlopen is called from the runtime, whose
+// run path it then uses.
+std::string library_beside_program() {
+  char exe[4096];
+  const ssize_t len = readlink("/proc/self/exe", exe, sizeof exe - 1);
+  if (len > 0) {
+    std::string dir(exe, static_cast<std::size_t>(len));
+    dir.erase(dir.rfind('/') + 1);
+    for (const char* sub : {"", KIV2_LIBDIR_FROM_BIN "/"}) {
+      const std::string path = dir + sub + KIV2_LIBRARY_NAME;
+      if (access(path.c_str(), R_OK) == 0) return path;
+    }
+  }
+  return KIV2_LIBRARY_NAME;
 }
 
 int load(const char* library) {
@@ -118,13 +138,13 @@ int add_command(Command command) {
 }
 
 int usage_error(const char* command, const std::string& what) {
-  std::fprintf(stderr, "kivhost %s: %s\nTry 'kivhost %s --help' for more information.\n",
-               command, what.c_str(), command);
+  std::fprintf(stderr, "kivhost %s: %s\nTry 'kivhost %s --help' for more information.\n", command,
+               what.c_str(), command);
   return kExitUsage;
 }
 
-bool parse_int(const char* command, std::string_view option, const char* text, long lo,
-               long hi, int& out) {
+bool parse_int(const char* command, std::string_view option, const char* text, long lo, long hi,
+               int& out) {
   errno = 0;
   char* end = nullptr;
   const long v = std::strtol(text, &end, 10);
@@ -144,8 +164,8 @@ bool parse_double(const char* command, std::string_view option, const char* text
   if (end == text || *end != '\0' || !(v >= lo && v < hi)) {
     char range[64];
     std::snprintf(range, sizeof range, "[%g, %g)", lo, hi);
-    usage_error(command, std::string(option) + " needs a number in " + range + ", not '" + text +
-                             "'");
+    usage_error(command,
+                std::string(option) + " needs a number in " + range + ", not '" + text + "'");
     return false;
   }
   out = v;
@@ -189,7 +209,8 @@ std::string MessageCapture::text() const { return lines_; }
 int main(int argc, char** argv) {
   using namespace kivhost;
   const char* env = std::getenv("KIV2_LIBRARY");
-  const char* library = env != nullptr && *env != '\0' ? env : KIV2_LIBRARY_NAME;
+  const std::string beside = library_beside_program();
+  const char* library = env != nullptr && *env != '\0' ? env : beside.c_str();
   if (argc > 1) {
     const std::string_view first = argv[1];
     if (first == "-h" || first == "--help") {
@@ -212,15 +233,17 @@ int main(int argc, char** argv) {
       return status;
     }
     if (first.size() > 1 && first[0] == '-') {
-      std::fprintf(stderr, "kivhost: unknown option '%s'\nTry 'kivhost --help' for more information.\n",
+      std::fprintf(stderr,
+                   "kivhost: unknown option '%s'\nTry 'kivhost --help' for more information.\n",
                    argv[1]);
       return kExitUsage;
     }
     // A library path names a file; anything else was meant as a command.
-    const bool path = first.find('/') != std::string_view::npos ||
-                      first.find(".so") != std::string_view::npos;
+    const bool path =
+        first.find('/') != std::string_view::npos || first.find(".so") != std::string_view::npos;
     if (argc > 2 || !path) {
-      std::fprintf(stderr, "kivhost: unknown command '%s'\nTry 'kivhost --help' for more information.\n",
+      std::fprintf(stderr,
+                   "kivhost: unknown command '%s'\nTry 'kivhost --help' for more information.\n",
                    argv[1]);
       return kExitUsage;
     }

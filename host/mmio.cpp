@@ -74,8 +74,10 @@ class Reader {
     errno = 0;
     char* end = nullptr;
     const long long v = std::strtoll(s.c_str(), &end, 10);
-    if (end == s.c_str() || *end != '\0') fail(std::string(what) + " '" + s + "' is not an integer");
-    if (errno == ERANGE || v > std::numeric_limits<int>::max() || v < std::numeric_limits<int>::min())
+    if (end == s.c_str() || *end != '\0')
+      fail(std::string(what) + " '" + s + "' is not an integer");
+    if (errno == ERANGE || v > std::numeric_limits<int>::max() ||
+        v < std::numeric_limits<int>::min())
       fail(std::string(what) + " " + s + " is out of range");
     return v;
   }
@@ -101,21 +103,36 @@ void read_header(Reader& r, Matrix& m) {
   const auto t = split(r.line());
   if (t.empty() || t[0] != "%%MatrixMarket")
     r.fail("not a Matrix Market file (the first line must start with %%MatrixMarket)");
-  if (t.size() != 5) r.fail("the header needs 4 words after %%MatrixMarket: object, format, field, symmetry");
-  if (lower(t[1]) != "matrix") r.fail("unsupported object '" + std::string(t[1]) + "' (only matrix)");
+  if (t.size() != 5)
+    r.fail("the header needs 4 words after %%MatrixMarket: object, format, field, symmetry");
+  if (lower(t[1]) != "matrix")
+    r.fail("unsupported object '" + std::string(t[1]) + "' (only matrix)");
   const std::string format = lower(t[2]), field = lower(t[3]), symmetry = lower(t[4]);
-  if (format == "coordinate") m.coordinate = true;
-  else if (format == "array") m.coordinate = false;
-  else r.fail("unknown format '" + std::string(t[2]) + "' (coordinate or array)");
-  if (field == "real" || field == "double" || field == "integer") m.complex = false;
-  else if (field == "complex") m.complex = true;
-  else if (field == "pattern") r.fail("unsupported field 'pattern': the solver needs values");
-  else r.fail("unknown field '" + std::string(t[3]) + "' (real, integer or complex)");
-  if (symmetry == "general") m.symmetry = Symmetry::general;
-  else if (symmetry == "symmetric") m.symmetry = Symmetry::symmetric;
-  else if (symmetry == "skew-symmetric") m.symmetry = Symmetry::skew_symmetric;
-  else if (symmetry == "hermitian") m.symmetry = Symmetry::hermitian;
-  else r.fail("unknown symmetry '" + std::string(t[4]) + "' (general, symmetric, skew-symmetric or hermitian)");
+  if (format == "coordinate")
+    m.coordinate = true;
+  else if (format == "array")
+    m.coordinate = false;
+  else
+    r.fail("unknown format '" + std::string(t[2]) + "' (coordinate or array)");
+  if (field == "real" || field == "double" || field == "integer")
+    m.complex = false;
+  else if (field == "complex")
+    m.complex = true;
+  else if (field == "pattern")
+    r.fail("unsupported field 'pattern': the solver needs values");
+  else
+    r.fail("unknown field '" + std::string(t[3]) + "' (real, integer or complex)");
+  if (symmetry == "general")
+    m.symmetry = Symmetry::general;
+  else if (symmetry == "symmetric")
+    m.symmetry = Symmetry::symmetric;
+  else if (symmetry == "skew-symmetric")
+    m.symmetry = Symmetry::skew_symmetric;
+  else if (symmetry == "hermitian")
+    m.symmetry = Symmetry::hermitian;
+  else
+    r.fail("unknown symmetry '" + std::string(t[4]) +
+           "' (general, symmetric, skew-symmetric or hermitian)");
   if (m.symmetry == Symmetry::hermitian && !m.complex) r.fail("a hermitian file must be complex");
   if (!m.coordinate && m.symmetry != Symmetry::general)
     r.fail("unsupported: an array file must be general");
@@ -142,7 +159,8 @@ void read_coordinate(Reader& r, Matrix& m) {
   if (nnz < 0) r.fail("the entry count must not be negative");
   if (m.symmetry != Symmetry::general && m.rows != m.cols)
     r.fail("a symmetric, skew-symmetric or hermitian matrix must be square");
-  if (nnz > static_cast<long long>(m.rows) * m.cols) r.fail("more entries declared than the matrix has places");
+  if (nnz > static_cast<long long>(m.rows) * m.cols)
+    r.fail("more entries declared than the matrix has places");
   // Capped so that a huge declared count cannot allocate before data exists.
   const auto reserve = static_cast<std::size_t>(std::min(nnz, 1LL << 20));
   m.irow.reserve(reserve), m.icol.reserve(reserve), m.values.reserve(reserve);
@@ -152,7 +170,8 @@ void read_coordinate(Reader& r, Matrix& m) {
   const char* layout = m.complex ? "row, column, real and imaginary parts" : "row, column, value";
   for (long long k = 0; k < nnz; ++k) {
     if (!r.next_data())
-      r.fail("the file ends after " + std::to_string(k) + " of " + std::to_string(nnz) + " entries");
+      r.fail("the file ends after " + std::to_string(k) + " of " + std::to_string(nnz) +
+             " entries");
     const auto e = split(r.line());
     expect_fields(r, e, fields, layout);
     const long long i = r.integer(e[0], "row index"), j = r.integer(e[1], "column index");
@@ -186,9 +205,8 @@ void read_coordinate(Reader& r, Matrix& m) {
   for (std::size_t k = 1; k < order.size(); ++k) {
     const std::size_t a = order[k - 1], b = order[k];
     if (m.irow[a] == m.irow[b] && m.icol[a] == m.icol[b])
-      r.fail_at(lines[b], "entry (" + std::to_string(m.irow[b]) + "," +
-                              std::to_string(m.icol[b]) + ") repeats line " +
-                              std::to_string(lines[a]));
+      r.fail_at(lines[b], "entry (" + std::to_string(m.irow[b]) + "," + std::to_string(m.icol[b]) +
+                              ") repeats line " + std::to_string(lines[a]));
   }
 }
 
@@ -204,7 +222,8 @@ void read_array(Reader& r, Matrix& m) {
   const std::size_t fields = m.complex ? 2 : 1;
   for (long long k = 0; k < count; ++k) {
     if (!r.next_data())
-      r.fail("the file ends after " + std::to_string(k) + " of " + std::to_string(count) + " values");
+      r.fail("the file ends after " + std::to_string(k) + " of " + std::to_string(count) +
+             " values");
     const auto e = split(r.line());
     expect_fields(r, e, fields, m.complex ? "real and imaginary parts" : "value");
     m.values.push_back(value(r, e, 0));
@@ -219,15 +238,17 @@ Matrix read(const std::string& path) {
   Matrix m;
   read_header(r, m);
   if (!r.next_data()) r.fail("no size line");
-  if (m.coordinate) read_coordinate(r, m);
-  else read_array(r, m);
+  if (m.coordinate)
+    read_coordinate(r, m);
+  else
+    read_array(r, m);
   return m;
 }
 
 std::vector<std::complex<double>> dense_vector(const Matrix& m, const std::string& path) {
   if (m.rows != 1 && m.cols != 1)
-    throw Error(path + ": a vector must have one column or one row, not " +
-                std::to_string(m.rows) + " x " + std::to_string(m.cols));
+    throw Error(path + ": a vector must have one column or one row, not " + std::to_string(m.rows) +
+                " x " + std::to_string(m.cols));
   if (!m.coordinate) return m.values;
   std::vector<std::complex<double>> dense(static_cast<std::size_t>(m.rows) * m.cols);
   for (std::size_t k = 0; k < m.values.size(); ++k)
@@ -243,8 +264,10 @@ void write_vector(const std::string& path, const std::vector<std::complex<double
   std::fprintf(f, "%%%%MatrixMarket matrix array %s general\n%zu 1\n", complex ? "complex" : "real",
                x.size());
   for (const auto& v : x) {
-    if (complex) std::fprintf(f, "%.17g %.17g\n", v.real(), v.imag());
-    else std::fprintf(f, "%.17g\n", v.real());
+    if (complex)
+      std::fprintf(f, "%.17g %.17g\n", v.real(), v.imag());
+    else
+      std::fprintf(f, "%.17g\n", v.real());
   }
   const bool bad = std::ferror(f) != 0;
   if ((out ? std::fflush(f) : std::fclose(f)) != 0 || bad)

@@ -39,6 +39,18 @@
 #ifndef KIV2_H
 #define KIV2_H
 
+/**
+ * @mainpage kiv2 reference manual
+ *
+ * kiv2 is a numerical subroutine library with a procedural C interface: sparse iterative
+ * solvers, FFTs, roots, quadrature, a dense layer over BLAS/LAPACK, sorting and special
+ * functions.  Everything a program calls is declared and documented in kiv2.h: its page
+ * starts with the conventions every routine shares (arrays, character arguments, IFAIL,
+ * host wrappers and routine bodies), then documents each routine in the order of the
+ * header's sections, with its arguments, its IFAIL or INFO values, the workspace it needs
+ * and an example.
+ */
+
 #ifdef __cplusplus
 #include <complex>
 /** @brief A complex value: two doubles, real part first (std::complex<double> in C++). */
@@ -1774,7 +1786,8 @@ KIV_API void KIV_CALL F07ADG(int m, int n, double* a, int lda, double* piv,     
  * @param[in,out] ival     the value read (RWFLAG = 0) or to be set; on a read, -1 when
  *                         ISPEC is outside 1 to 8 and -2 when NAME has no slot
  * @param[in]     rwflag   0 reads, any other value sets
- * @param[in]     name_len length of NAME, >= 6
+ * @param[in]     name_len length of NAME; its first 6 characters are read, in either case
+ *                         (a shorter name has no slot)
  * @par Example
  * the kivhost tour stop "The tuning store".
  */
