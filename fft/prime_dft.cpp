@@ -45,6 +45,14 @@ long long primitive_root(long long p) {
   }
 }
 
+// The convolutions hold only for a prime length.
+bool odd_prime(int f) {
+  if (f < 3 || f % 2 == 0) return false;
+  for (int d = 3; static_cast<long long>(d) * d <= f; d += 2)
+    if (f % d == 0) return false;
+  return true;
+}
+
 }  // namespace
 
 bool PrimeDft::allocate(long long doubles, long long ints) {
@@ -62,7 +70,7 @@ bool PrimeDft::allocate(long long doubles, long long ints) {
 }
 
 PrimeDft::PrimeDft(int f, const double* re, const double* im, long stride) : f_(f) {
-  if (f < 3 || f % 2 == 0 || f > (1 << 29)) return;  // an odd prime a convolution can hold
+  if (f > (1 << 29) || !odd_prime(f)) return;  // a prime a convolution can hold
   auto root = [&](long long r) {
     return r == 0 ? C{1.0, 0.0} : C{re[(r - 1) * stride], im[(r - 1) * stride]};
   };
