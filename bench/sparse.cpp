@@ -1,13 +1,19 @@
 // Coordinate storage and products, each beside a peer in the same run:
 //  - F11ZAF (two counting-sort passes) against std::sort of (row, col,
 //    value) triples, NNZ = 10^4 .. 10^7;
-//  - F11XAF (CHECK = 'N') against a plain CSR product of the same 2D
-//    Poisson matrix and against a STREAM-style triad that moves as many
-//    bytes as F11XAF does, N = 10^4 .. 4*10^6 rows.  Each reports bytes per
-//    second; the time ratios are the inverse bandwidth ratios.
+//  - F11XAF and F11XNF (CHECK = 'N'), and F11XAF through its host wrapper
+//    (which also poisons Y), against a plain CSR product of the same 2D
+//    Poisson matrix, real and complex, compiled as a user would (this file
+//    is built with -O3 -march=native), and F11XAF against a STREAM-style
+//    triad that moves as many bytes as it does, N = 10^4 .. 4*10^6 rows.
+//    Each reports bytes per second; against the triad the time ratio is
+//    the inverse of the fraction of the triad's bandwidth reached.
+//
+// Run with --benchmark_repetitions=5 or more: the ratios are of medians.
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
+#include <complex>
 #include <map>
 #include <random>
 #include <vector>
@@ -123,6 +129,65 @@ const Poisson& poisson(int m) {
   return it->second;
 }
 
+void BM_F11XAF_host(benchmark::State& state) {
+  Poisson& p = const_cast<Poisson&>(poisson(static_cast<int>(state.range(0))));
+  const int nnz = static_cast<int>(p.a.size());
+  for (auto _ : state) {
+    int ifail = 1;
+    F11XAF_HOST("N", &p.n, &nnz, p.a.data(), p.irow.data(), p.icol.data(), "N", p.x.data(),
+                p.y.data(), &ifail, 1, 1);
+    benchmark::DoNotOptimize(p.y.data());
+  }
+  state.SetBytesProcessed(state.iterations() * p.bytes_cs());
+}
+
+// The same matrix with complex values (a + a/2 i) and x.
+struct ComplexPoisson {
+  std::vector<std::complex<double>> a, x, y;
+};
+const ComplexPoisson& complex_poisson(int m) {
+  static std::map<int, ComplexPoisson> cache;
+  auto [it, fresh] = cache.try_emplace(m);
+  if (fresh) {
+    const Poisson& p = poisson(m);
+    for (double v : p.a) it->second.a.emplace_back(v, 0.5 * v);
+    for (double v : p.x) it->second.x.emplace_back(v, -v);
+    it->second.y.resize(p.n);
+  }
+  return it->second;
+}
+
+void BM_F11XNF(benchmark::State& state) {
+  const Poisson& p = poisson(static_cast<int>(state.range(0)));
+  ComplexPoisson& c = const_cast<ComplexPoisson&>(complex_poisson(static_cast<int>(state.range(0))));
+  char record[KIV2_RECORD_LEN + 1];
+  for (auto _ : state) {
+    int ifail = 1;
+    F11XNF("N", p.n, static_cast<int>(c.a.size()), c.a.data(), p.irow.data(), p.icol.data(), "N",
+           c.x.data(), c.y.data(), record, &ifail, 1, 1, KIV2_RECORD_LEN);
+    benchmark::DoNotOptimize(c.y.data());
+  }
+  state.SetBytesProcessed(state.iterations() * (24L * c.a.size() + 32L * p.n));
+}
+
+void BM_csr_complex(benchmark::State& state) {
+  const Poisson& p = poisson(static_cast<int>(state.range(0)));
+  ComplexPoisson& c = const_cast<ComplexPoisson&>(complex_poisson(static_cast<int>(state.range(0))));
+  std::vector<int> col(p.icol);
+  for (int& k : col) --k;
+  for (auto _ : state) {
+    const std::complex<double>* a = c.a.data();
+    const std::complex<double>* x = c.x.data();
+    for (int i = 0; i < p.n; ++i) {
+      std::complex<double> s = 0.0;
+      for (int k = p.rowptr[i]; k < p.rowptr[i + 1]; ++k) s += a[k] * x[col[k]];
+      c.y[i] = s;
+    }
+    benchmark::DoNotOptimize(c.y.data());
+  }
+  state.SetBytesProcessed(state.iterations() * (20L * c.a.size() + 4L * (p.n + 1) + 32L * p.n));
+}
+
 void BM_F11XAF(benchmark::State& state) {
   Poisson& p = const_cast<Poisson&>(poisson(static_cast<int>(state.range(0))));
   char record[KIV2_RECORD_LEN + 1];
@@ -168,5 +233,9 @@ void BM_triad(benchmark::State& state) {
 BENCHMARK(BM_F11XAF)->Name("kiv/spmv") GRIDS;
 BENCHMARK(BM_csr)->Name("csr/spmv") GRIDS;
 BENCHMARK(BM_triad)->Name("triad/spmv") GRIDS;
+BENCHMARK(BM_F11XAF_host)->Name("kiv/spmv_host") GRIDS;
+BENCHMARK(BM_csr)->Name("csr/spmv_host") GRIDS;
+BENCHMARK(BM_F11XNF)->Name("kiv/spmv_complex") GRIDS;
+BENCHMARK(BM_csr_complex)->Name("csr/spmv_complex") GRIDS;
 
 }  // namespace

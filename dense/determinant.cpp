@@ -83,15 +83,33 @@ int KIV_CALL F03AFF(int n, double, double* a, int ia, double* detf, int* dete, d
     rep.fail(1, kMessages[2]);
     return rep.finish(ifail);
   }
-  // The determinant as DETF * 2^DETE with 1/16 <= |DETF| < 1, scaled by
-  // powers of 16 (exact) after every factor.
+  // The determinant as DETF * 2^DETE with 1/16 <= |DETF| < 1.  Each pivot
+  // enters as its mantissa and exponent, so the running product stays in
+  // [1/2, 1) and can neither overflow nor underflow whatever the pivots'
+  // magnitudes; the exponent is moved to a multiple of 4 at the end, which
+  // gives the same DETF and DETE as scaling by 16 after every factor.  An
+  // infinite or NaN pivot makes DETF infinite or NaN (DETE = 0): that is
+  // the determinant's value, and no scaling loop can run on it.
   double f = 1.0;
   int e = 0;
   for (int i = 1; i <= n; ++i) {
     if (pivot(piv, i) != i) f = -f;
-    f *= a[(i - 1) + static_cast<long>(i - 1) * ia];
-    while (std::fabs(f) >= 1.0) f *= 0.0625, e += 4;
-    while (std::fabs(f) < 0.0625) f *= 16.0, e -= 4;
+    const double aii = a[(i - 1) + static_cast<long>(i - 1) * ia];
+    if (!std::isfinite(aii) || !std::isfinite(f)) {
+      f *= aii;
+      continue;
+    }
+    int k, k2;
+    f = std::frexp(f * std::frexp(aii, &k), &k2);
+    e += k + k2;
+  }
+  if (std::isfinite(f)) {
+    const int r = e & 3;  // e mod 4, also for negative e
+    f = std::ldexp(f, r);
+    e -= r;
+    if (std::fabs(f) >= 1.0) f *= 0.0625, e += 4;
+  } else {
+    e = 0;
   }
   *detf = f;
   *dete = e;
@@ -115,8 +133,13 @@ int KIV_CALL F01AAZ(double* a, int ia, int n, double* x, int ix, double* piv, in
   }
   if (ierr != 0) return *ifail = ERROR_EXIT(caller, ierr, "F01AAZ", 0, nullptr, 6, kiv::kLineLen);
 
-  for (int j = 0; j < n; ++j) DLOAD(n, 0.0, x + static_cast<long>(j) * ix, 1);
-  DLOAD(n, 1.0, x, ix + 1);
+  // The diagonal through column offsets: the stride IX + 1 is no int when
+  // IX is the largest one.
+  for (int j = 0; j < n; ++j) {
+    double* column = x + static_cast<long>(j) * ix;
+    DLOAD(n, 0.0, column, 1);
+    column[j] = 1.0;
+  }
   for (int i = 1; i <= n; ++i)
     if (const int p = pivot(piv, i); p != i) DSWAP(n, x + (i - 1), ix, x + (p - 1), ix);
   DTRSM("Left", "Lower", "No transpose", "Unit", n, n, 1.0, a, ia, x, ix, 1, 1, 1, 1);

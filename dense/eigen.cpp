@@ -5,6 +5,7 @@
 // so that LAPACK's own error handler, which would end the process, is never
 // reached, and chooses the Hessenberg QR variant from the tuning store.
 #include <algorithm>
+#include <cmath>
 #include <complex>
 #include <cstring>
 
@@ -204,6 +205,19 @@ void hseqr(Option job, Option compz, int n, int ilo, int ihi, T* h, int ldh, W w
   if ((wantt || *info != 0) && n > 2) laset("Lower", n - 2, n - 2, T(0), T(0), &at(3, 1), ldh);
 }
 
+// LAPACK's balancing stops on a NaN with INFO = -3 through its own error
+// handler, which ends the process.  Scaling (JOB S or B) a matrix with a
+// NaN therefore gets that INFO here, silently and with A untouched.
+template <class T>
+bool scaling_meets_nan(Option job, int n, const T* a, int lda) {
+  const char l = letter(job);
+  if (l != 'S' && l != 'B') return false;
+  for (int j = 0; j < n; ++j)
+    for (int i = 0; i < n; ++i)
+      if (std::isnan(std::abs(a[i + static_cast<long>(j) * lda]))) return true;
+  return false;
+}
+
 }  // namespace
 
 extern "C" {
@@ -214,6 +228,7 @@ void KIV_CALL DGEBAL(const char* job, int n, double* a, int lda, int* ilo, int* 
                      double* scale, int* info, int job_len) {
   *info = silent_info("F08NHF/DGEBAL", kGebal, Option{job, job_len}, n, a, lda, ilo, ihi, scale,
                       info);
+  if (*info == 0 && scaling_meets_nan(Option{job, job_len}, n, a, lda)) *info = -3;
   if (*info == 0) f::dgebal_(job, &n, a, &lda, ilo, ihi, scale, info, kOne);
 }
 
@@ -221,6 +236,7 @@ void KIV_CALL ZGEBAL(const char* job, int n, kiv2_complex* a, int lda, int* ilo,
                      double* scale, int* info, int job_len) {
   *info = silent_info("F08NVF/ZGEBAL", kGebal, Option{job, job_len}, n, a, lda, ilo, ihi, scale,
                       info);
+  if (*info == 0 && scaling_meets_nan(Option{job, job_len}, n, a, lda)) *info = -3;
   if (*info == 0) f::zgebal_(job, &n, a, &lda, ilo, ihi, scale, info, kOne);
 }
 

@@ -34,7 +34,8 @@ void KIV_CALL ZLATRS(const char* uplo, const char* trans, const char* diag, cons
                      double* cnorm, int* info, int uplo_len, int trans_len, int diag_len,
                      int normin_len);
 
-// The nonsymmetric eigenproblem.
+// The nonsymmetric eigenproblem.  DGEBAL/ZGEBAL asked to scale a matrix
+// holding a NaN return INFO = -3, A untouched.
 void KIV_CALL DGEBAL(const char* job, int n, double* a, int lda, int* ilo, int* ihi,
                      double* scale, int* info, int job_len);
 void KIV_CALL ZGEBAL(const char* job, int n, kiv2_complex* a, int lda, int* ilo, int* ihi,
@@ -73,8 +74,9 @@ void KIV_CALL DSTEBZ(const char* range, const char* order, int n, double vl, dou
 // Determinant of the N x N matrix A (overwritten by its LU factors; WORK
 // receives N pivots).  IFAIL: 1 singular, 2 overflow, 3 underflow, 4 N or IA.
 int KIV_CALL F03AAF(double* a, int ia, int n, double* det, double* work, int* ifail);
-// LU factors of A and the determinant DETF * 2^DETE, 1/16 <= |DETF| < 1;
-// TOL is not used.  IFAIL: 1 singular (DETF = DETE = 0), 2 N or IA.
+// LU factors of A and the determinant DETF * 2^DETE, 1/16 <= |DETF| < 1
+// (an infinite or NaN pivot: DETF infinite or NaN, DETE = 0); TOL is not
+// used.  IFAIL: 1 singular (DETF = DETE = 0), 2 N or IA.
 int KIV_CALL F03AFF(int n, double tol, double* a, int ia, double* detf, int* dete, double* piv,
                     char* record, int* ifail, int record_len);
 // X = inv(A), A overwritten by its LU factors.  IFAIL: 1 singular, 2 N, IA
@@ -84,7 +86,9 @@ int KIV_CALL F01AAZ(double* a, int ia, int n, double* x, int ix, double* piv, in
 // Reverse-communication estimate of the 1-norm of a real (complex) matrix:
 // start with KASE = 0; on return KASE = 1 asks for X := A*X, KASE = 2 for
 // X := A'*X (A^H*X), KASE = 0 means EST holds the estimate.  WORK holds N
-// elements, ISGN N integers, ISAVE 3.  IFAIL: 1 when N < 1.
+// elements, ISGN N integers, ISAVE 3.  IFAIL: 1 when N < 1, or on a
+// re-entry when ISAVE holds no state the estimator can have left (KASE = 0
+// on return in both cases).
 int KIV_CALL F04YCF(int* kase, int n, double* x, double* est, double* work, int* isgn,
                     int* isave, char* record, int* ifail, int record_len);
 int KIV_CALL F04ZCF(int* kase, int n, kiv2_complex* x, double* est, kiv2_complex* work,

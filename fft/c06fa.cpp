@@ -62,7 +62,7 @@ int KIV_CALL C06GBF(double* x, int n, char* record, int* ifail, int record_len) 
   if (n < 1)
     rep.fail(1, kC06gbf[0], n);
   else
-    for (int k = (n + 4) / 2; k <= n; ++k) x[k - 1] = -x[k - 1];  // the stored b_k
+    for (int k = kiv::fft::stored_b_first(n); k < n; ++k) x[k] = -x[k];
   return rep.finish(ifail);
 }
 

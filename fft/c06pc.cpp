@@ -19,19 +19,33 @@ void c06pc_compute(bool forward, int n, const int* factors, double* x, double* w
   work[1] = 0.0;
 }
 
+void rows_transform(bool forward, int m, int n, const int* factors, const double* table,
+                    double* x, double* scratch) {
+  if (m == 1) return complex_transform(forward, n, factors, table, x, scratch);
+  if (lanes_fit(factors)) return lanes_transform(forward, n, factors, table, m, x, scratch);
+  if (m != n) {
+    transpose(m, n, x, scratch);
+    for (int s = 0; s < m; ++s)
+      complex_transform(forward, n, factors, table, scratch + 2L * n * s, x);
+    transpose(n, m, scratch, x);
+  } else {
+    transpose_square(n, x);
+    for (int s = 0; s < m; ++s)
+      complex_transform(forward, n, factors, table, x + 2L * n * s, scratch);
+    transpose_square(n, x);
+  }
+}
+
+void columns_transform(bool forward, int n, int m, const int* factors, const double* table,
+                       double* x, double* scratch) {
+  for (int s = 0; s < m; ++s)
+    complex_transform(forward, n, factors, table, x + 2L * n * s, scratch);
+}
+
 void c06pr_compute(bool forward, int m, int n, const int* factors, double* x, double* work) {
   if (m == 1) return c06pc_compute(forward, n, factors, x, work);
   complex_table(n, factors, work);
-  double* cols = work + 2L * n;
-  if (m != n) {
-    transpose(m, n, x, cols);
-    for (int s = 0; s < m; ++s) complex_transform(forward, n, factors, work, cols + 2L * n * s, x);
-    transpose(n, m, cols, x);
-  } else {
-    transpose_square(n, x);
-    for (int s = 0; s < m; ++s) complex_transform(forward, n, factors, work, x + 2L * n * s, cols);
-    transpose_square(n, x);
-  }
+  rows_transform(forward, m, n, factors, work, x, work + 2L * n);
   work[0] = (m + 1.0) * n;
   work[1] = 0.0;
 }
@@ -39,8 +53,7 @@ void c06pr_compute(bool forward, int m, int n, const int* factors, double* x, do
 void c06ps_compute(bool forward, int n, int m, const int* factors, double* x, double* work) {
   if (m == 1) return c06pc_compute(forward, n, factors, x, work);
   complex_table(n, factors, work);
-  for (int s = 0; s < m; ++s)
-    complex_transform(forward, n, factors, work, x + 2L * n * s, work + 2L * n);
+  columns_transform(forward, n, m, factors, work, x, work + 2L * n);
   work[0] = (m + 1.0) * n;
   work[1] = 0.0;
 }

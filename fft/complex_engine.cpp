@@ -9,7 +9,7 @@
 #include <cstring>
 #include <utility>
 
-#include "dense/blas.hpp"
+#include "fft/prime_dft.hpp"
 #include "fft/dft.hpp"
 #include "fft/fft.hpp"
 
@@ -46,8 +46,10 @@ inline V load(const double* a, long k) {
 inline void store(double* a, long k, V x) { std::memcpy(a + 2 * k, &x.v, sizeof x.v); }
 
 // F known at compile time (2, 3, 4, 5 and the small odd primes).
+// The last pass (L = 1) multiplies by SCALE as it stores.
 template <int F, bool Fwd>
-void pass(int L, int m, const double* a, double* b, const double* rows, const Roots& roots) {
+void pass(int L, int m, const double* a, double* b, const double* rows, const Roots& roots,
+          double scale) {
   const long lf = static_cast<long>(L) * F, lm = static_cast<long>(L) * m;
   if (L == 1) {  // the last pass: no twiddles, j runs along the data
     for (int j = 0; j < m; ++j) {
@@ -56,7 +58,7 @@ void pass(int L, int m, const double* a, double* b, const double* rows, const Ro
       for (int p = 0; p < F; ++p) x[p] = load(a, p + F * j);
       dft<F, Fwd>(x, roots);
 #pragma GCC unroll 19
-      for (int q = 0; q < F; ++q) store(b, j + m * q, x[q]);
+      for (int q = 0; q < F; ++q) store(b, j + m * q, scale * x[q]);
     }
     return;
   }
@@ -84,9 +86,40 @@ void pass(int L, int m, const double* a, double* b, const double* rows, const Ro
   }
 }
 
+// A large prime F: each DFT through the chirp convolution.  False when
+// its scratch cannot be had.
+template <bool Fwd>
+bool convolution_pass(int f, int L, int m, const double* a, double* b, const double* rows,
+                      double scale) {
+  PrimeDft conv(f, rows, rows + 1, 2L * L);
+  if (!conv.ready()) return false;
+  const long lf = static_cast<long>(L) * f, lm = static_cast<long>(L) * m;
+  C* v = conv.values();
+  for (int j = 0; j < m; ++j) {
+    const double* aj = a + 2 * lf * j;
+    double* bj = b + 2 * L * j;
+    for (int i = 0; i < L; ++i) {
+      for (int p = 0; p < f; ++p) {
+        const V x = load(aj, i + static_cast<long>(L) * p);
+        v[p] = {x.v[0], x.v[1]};
+      }
+      conv.transform(Fwd);
+      store(bj, i, scale * V{v2{v[0].r, v[0].i}});
+      for (int q = 1; q < f; ++q) {
+        V y{v2{v[q].r, v[q].i}};
+        if (i > 0) y = twiddle<Fwd>(y, load(rows, static_cast<long>(q - 1) * L + i));
+        store(bj, i + lm * q, scale * y);
+      }
+    }
+  }
+  return true;
+}
+
 // Any F >= 7: the roots are the first entries of the table rows.
 template <bool Fwd>
-void general_pass(int f, int L, int m, const double* a, double* b, const double* rows) {
+void general_pass(int f, int L, int m, const double* a, double* b, const double* rows,
+                  double scale) {
+  if (f >= kPrimeDftFrom && convolution_pass<Fwd>(f, L, m, a, b, rows, scale)) return;
   const long lf = static_cast<long>(L) * f, lm = static_cast<long>(L) * m;
   auto root = [&](int r) {
     return r == 0 ? V{v2{1.0, 0.0}} : load(rows, static_cast<long>(r - 1) * L);
@@ -99,7 +132,7 @@ void general_pass(int f, int L, int m, const double* a, double* b, const double*
       const V x0 = load(aj, i);
       V y0 = x0;
       for (int p = 1; p < f; ++p) y0 = y0 + load(aj, i + L * p);
-      store(bj, i, y0);
+      store(bj, i, scale * y0);
       for (int q = 1; q <= h; ++q) {
         V s = x0, d{};
         int r = 0;
@@ -117,51 +150,113 @@ void general_pass(int f, int L, int m, const double* a, double* b, const double*
           y1 = twiddle<Fwd>(y1, load(rows, static_cast<long>(q - 1) * L + i));
           y2 = twiddle<Fwd>(y2, load(rows, static_cast<long>(f - q - 1) * L + i));
         }
-        store(bj, i + lm * q, y1);
-        store(bj, i + lm * (f - q), y2);
+        store(bj, i + lm * q, scale * y1);
+        store(bj, i + lm * (f - q), scale * y2);
       }
     }
   }
 }
 
 template <bool Fwd>
-void run_pass(int f, int L, int m, const double* a, double* b, const double* rows) {
+void run_pass(int f, int L, int m, const double* a, double* b, const double* rows, double scale) {
   switch (f) {
     case 2:
-      return pass<2, Fwd>(L, m, a, b, rows, Roots());
+      return pass<2, Fwd>(L, m, a, b, rows, Roots(), scale);
     case 3:
-      return pass<3, Fwd>(L, m, a, b, rows, Roots());
+      return pass<3, Fwd>(L, m, a, b, rows, Roots(), scale);
     case 4:
-      return pass<4, Fwd>(L, m, a, b, rows, Roots());
+      return pass<4, Fwd>(L, m, a, b, rows, Roots(), scale);
     case 5:
-      return pass<5, Fwd>(L, m, a, b, rows, Roots());
+      return pass<5, Fwd>(L, m, a, b, rows, Roots(), scale);
     case 7:
-      return pass<7, Fwd>(L, m, a, b, rows, Roots(7));
+      return pass<7, Fwd>(L, m, a, b, rows, Roots(7), scale);
     case 11:
-      return pass<11, Fwd>(L, m, a, b, rows, Roots(11));
+      return pass<11, Fwd>(L, m, a, b, rows, Roots(11), scale);
     case 13:
-      return pass<13, Fwd>(L, m, a, b, rows, Roots(13));
+      return pass<13, Fwd>(L, m, a, b, rows, Roots(13), scale);
     default:
-      return general_pass<Fwd>(f, L, m, a, b, rows);
+      return general_pass<Fwd>(f, L, m, a, b, rows, scale);
   }
 }
 
+// The last pass multiplies by SCALE.
 template <bool Fwd>
-void transform(int n, const int* factors, const double* table, double* x, double* y) {
-  if (n == 1) return;
+double* passes(int n, const int* factors, const double* table, double* x, double* y,
+               double scale) {
   double* a = x;
   double* b = y;
   long row = 0;
-  for (int k = 0, m = 1; factors[k] != 0; ++k) {
+  for (int k = 0, m = 1; n > 1 && factors[k] != 0; ++k) {
     const int f = factors[k], L = n / (m * f);
-    run_pass<Fwd>(f, L, m, a, b, table + 2 * row);
+    run_pass<Fwd>(f, L, m, a, b, table + 2 * row, factors[k + 1] == 0 ? scale : 1.0);
     row += static_cast<long>(f - 1) * L;
     m *= f;
     std::swap(a, b);
   }
-  auto* z = reinterpret_cast<kiv2_complex*>(x);
-  if (a != x) ZCOPY(n, reinterpret_cast<const kiv2_complex*>(a), 1, z, 1);
-  ZDSCAL(n, 1.0 / std::sqrt(static_cast<double>(n)), z, 1);
+  return a;
+}
+
+// The same passes on LANES sequences stored by rows (element k of sequence
+// s at k*LANES + s): each butterfly runs along the lanes with its twiddles
+// loaded once, so the sequences need no transposition.
+template <int F, bool Fwd>
+void lanes_pass(int L, int m, long lanes, const double* a, double* b, const double* rows,
+                const Roots& roots, double scale) {
+  const long in_step = lanes * L, out_step = lanes * L * static_cast<long>(m);
+  for (int j = 0; j < m; ++j)
+    for (int i = 0; i < L; ++i) {
+      V w[F];
+      for (int q = 1; q < F && i > 0; ++q) w[q] = load(rows, static_cast<long>(q - 1) * L + i);
+      const double* src = a + 2 * lanes * (i + static_cast<long>(L) * F * j);
+      double* dst = b + 2 * lanes * (i + static_cast<long>(L) * j);
+      for (long s = 0; s < lanes; ++s) {
+        V x[F];
+#pragma GCC unroll 19
+        for (int p = 0; p < F; ++p) x[p] = load(src, in_step * p + s);
+        dft<F, Fwd>(x, roots);
+        store(dst, s, scale * x[0]);
+#pragma GCC unroll 19
+        for (int q = 1; q < F; ++q)
+          store(dst, out_step * q + s, scale * (i > 0 ? twiddle<Fwd>(x[q], w[q]) : x[q]));
+      }
+    }
+}
+
+template <bool Fwd>
+void run_lanes_pass(int f, int L, int m, long lanes, const double* a, double* b,
+                    const double* rows, double scale) {
+  switch (f) {
+    case 2:
+      return lanes_pass<2, Fwd>(L, m, lanes, a, b, rows, Roots(), scale);
+    case 3:
+      return lanes_pass<3, Fwd>(L, m, lanes, a, b, rows, Roots(), scale);
+    case 4:
+      return lanes_pass<4, Fwd>(L, m, lanes, a, b, rows, Roots(), scale);
+    case 5:
+      return lanes_pass<5, Fwd>(L, m, lanes, a, b, rows, Roots(), scale);
+    case 7:
+      return lanes_pass<7, Fwd>(L, m, lanes, a, b, rows, Roots(7), scale);
+    case 11:
+      return lanes_pass<11, Fwd>(L, m, lanes, a, b, rows, Roots(11), scale);
+    default:
+      return lanes_pass<13, Fwd>(L, m, lanes, a, b, rows, Roots(13), scale);
+  }
+}
+
+template <bool Fwd>
+double* lanes_passes(int n, const int* factors, const double* table, long lanes, double* x,
+                     double* y, double scale) {
+  double* a = x;
+  double* b = y;
+  long row = 0;
+  for (int k = 0, m = 1; n > 1 && factors[k] != 0; ++k) {
+    const int f = factors[k], L = n / (m * f);
+    run_lanes_pass<Fwd>(f, L, m, lanes, a, b, table + 2 * row, factors[k + 1] == 0 ? scale : 1.0);
+    row += static_cast<long>(f - 1) * L;
+    m *= f;
+    std::swap(a, b);
+  }
+  return a;
 }
 
 }  // namespace
@@ -181,7 +276,7 @@ int complex_factorise(int n, int* factors) {
       rest /= d;
     }
   for (int d = 7, step = 4; rest > 1; d += step, step = 6 - step) {
-    if (static_cast<long>(d) * d > rest) {
+    if (static_cast<long long>(d) * d > rest) {
       if (!record(rest)) return kComplexTooMany;
       break;
     }
@@ -198,8 +293,8 @@ C unit_root(long r, long n) {
   // The angle 2 pi r/n as a quarter turn count and a part phi <= pi/4 of
   // the next quarter, so that cos and sin see a small exact argument.
   r %= n;
-  const long quad = 4 * r / n;
-  long rest = 4 * r - quad * n;  // the angle within the quarter: (pi/2) rest/n
+  const long long quad = 4LL * r / n;
+  long long rest = 4LL * r - quad * n;  // the angle within the quarter: (pi/2) rest/n
   const bool upper = 2 * rest > n;
   if (upper) rest = n - rest;
   const double phi = 0.5 * kPi * (static_cast<double>(rest) / n);
@@ -262,12 +357,32 @@ void complex_table(int n, const int* factors, double* table) {
   twiddle_rows(n, factors, table, table + 1, 2);
 }
 
+Held complex_passes(bool forward, int n, const int* factors, const double* table, double* x,
+                    double* y, double scale) {
+  const double* r = forward ? passes<true>(n, factors, table, x, y, scale)
+                            : passes<false>(n, factors, table, x, y, scale);
+  return r == x ? Held::x : Held::y;
+}
+
+bool lanes_fit(const int* factors) {
+  for (int k = 0; factors[k] != 0; ++k)
+    if (factors[k] > 13) return false;
+  return true;
+}
+
+void lanes_transform(bool forward, int n, const int* factors, const double* table, int lanes,
+                     double* x, double* y) {
+  const double s = 1.0 / std::sqrt(static_cast<double>(n));
+  const double* r = forward ? lanes_passes<true>(n, factors, table, lanes, x, y, s)
+                            : lanes_passes<false>(n, factors, table, lanes, x, y, s);
+  if (r != x) std::memcpy(x, y, sizeof(double) * 2 * n * static_cast<std::size_t>(lanes));
+}
+
 void complex_transform(bool forward, int n, const int* factors, const double* table, double* x,
                        double* y) {
-  if (forward)
-    transform<true>(n, factors, table, x, y);
-  else
-    transform<false>(n, factors, table, x, y);
+  const double s = 1.0 / std::sqrt(static_cast<double>(n));
+  if (complex_passes(forward, n, factors, table, x, y, s) == Held::y)
+    std::memcpy(x, y, sizeof(double) * 2 * n);
 }
 
 }  // namespace kiv::fft

@@ -21,11 +21,18 @@ inline constexpr int kInplaceListLen = 21;
 // factor above 19) or 2 (more than 20 prime factors).
 int inplace_factorise(int n, int* grouped, int* ungrouped);
 
+// The 0-based index of the first stored b_k of a packed transform (b_k at
+// N-k for 1 <= k <= (N-1)/2): N/2 + 1, formed without passing INT_MAX.
+constexpr int stored_b_first(int n) { return n / 2 + 1; }
+
 // Real data to Hermitian packed, in place; WORK (N doubles) is the scratch
 // array of the permutation.
 void inplace_analysis(int n, const int* grouped, const int* ungrouped, double* x, double* work);
 // Hermitian packed to real (x_j = sum_k z_k exp(-2 pi i jk/N) / sqrt(N)).
 void inplace_synthesis(int n, const int* grouped, const int* ungrouped, double* x, double* work);
+
+// Which array holds a result of the passes.
+enum class Held { x, y };
 
 // ---------------------------------------------------------------------------
 // Self-sorting complex engine.
@@ -56,6 +63,17 @@ void complex_table(int n, const int* factors, double* table);
 // Transforms X (N complex values) in place with Y (N complex) as scratch.
 void complex_transform(bool forward, int n, const int* factors, const double* table, double* x,
                        double* y);
+// LANES sequences by rows (element k of sequence s at k*LANES + s), each
+// transformed as complex_transform() does; Y holds LANES*N values.  Only for
+// factor lists that lanes_fit(): factors 2, 3, 4, 5, 7, 11 and 13.
+bool lanes_fit(const int* factors);
+void lanes_transform(bool forward, int n, const int* factors, const double* table, int lanes,
+                     double* x, double* y);
+
+// The passes alone: the transform of X times SCALE (no 1/sqrt(N)), left
+// in X or in Y.
+Held complex_passes(bool forward, int n, const int* factors, const double* table, double* x,
+                    double* y, double scale = 1.0);
 
 // ---------------------------------------------------------------------------
 // Self-sorting real engine: M sequences at once, sequence index fastest
@@ -69,9 +87,6 @@ int real_factorise(int n, int* factors);
 
 // The trigonometric table (2N doubles: cosines, then negated sines).
 void real_table(int n, const int* factors, double* table);
-
-// Which array holds a result of the passes.
-enum class Held { x, y };
 
 // The forward passes: real data in X to unscaled Hermitian packed data in
 // the array returned; Y (M*N) is scratch.
@@ -88,6 +103,8 @@ Held real_synthesis_passes(int m, int n, const int* factors, const double* table
 // B (cols x rows, leading dimension cols) = transpose of A (rows x cols,
 // leading dimension rows); complex values.
 void transpose(int rows, int cols, const double* a, double* b);
+// The same for real values.
+void transpose_reals(int rows, int cols, const double* a, double* b);
 // Transposes the N x N complex array A in place.
 void transpose_square(int n, double* a);
 
@@ -103,11 +120,34 @@ void c06pc_compute(bool forward, int n, const int* factors, double* x, double* w
 void c06pr_compute(bool forward, int m, int n, const int* factors, double* x, double* work);
 // C06PSF: M sequences by columns; WORK (M+1)*N complex.  N > 1.
 void c06ps_compute(bool forward, int n, int m, const int* factors, double* x, double* work);
+// The same two layouts with the table of N ready: SCRATCH holds M*N
+// complex values by rows, N by columns.
+void rows_transform(bool forward, int m, int n, const int* factors, const double* table,
+                    double* x, double* scratch);
+void columns_transform(bool forward, int n, int m, const int* factors, const double* table,
+                       double* x, double* scratch);
 // C06PPF: M real or conjugate-even sequences by rows, N+2 columns; WORK
 // 2N + (N+2)*M doubles (3N when M = 1).  Any N >= 1.
 void c06pp_compute(bool forward, int m, int n, double* x, double* work);
-// The same with the factors and the table already in WORK(1 .. 2N); N > 1.
-void c06pp_transform(bool forward, int m, int n, const int* factors, double* x, double* work);
+
+// How the real transform of M sequences of length N > 1 runs, and what the
+// table that real_prepare() leaves at the start of WORK holds.
+struct RealPlan {
+  int factors[kComplexListLen];
+  bool halved;  // even N: complex transforms of N/2 values and a split
+};
+void real_prepare(int m, int n, RealPlan* plan, double* work);
+// C06PPF's transform with the table ready.
+void c06pp_transform(bool forward, int m, int n, const RealPlan& plan, double* x, double* work);
+
+// The sine and cosine transforms of C06RAF, C06RBF, C06RCF and C06RDF on
+// M sequences by rows (columns as each routine states); WORK as C06PPF's.
+// The first two ignore FORWARD (they are their own inverses).  Any N >= 1.
+enum class Trig { sine, cosine, quarter_sine, quarter_cosine };
+void sine_cosine_compute(Trig kind, bool forward, int m, int n, double* x, double* work);
+// The same for N > 1 with real_prepare()'s table ready in WORK.
+void sine_cosine_transform(Trig kind, bool forward, int m, int n, const RealPlan& plan, double* x,
+                           double* work);
 
 // The DIRECT argument: its first letter (for messages) and what it asks for.
 struct Direction {

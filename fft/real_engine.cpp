@@ -9,6 +9,7 @@
 // synthesis runs the same shapes the other way, first factor first.
 #include <utility>
 
+#include "fft/prime_dft.hpp"
 #include "fft/fft.hpp"
 #include "fft/hermitian.hpp"
 
@@ -43,10 +44,32 @@ std::pair<C, C> paired_outputs(int f, int q, In&& in, const Rows& rows) {
   return {a + d, a - d};
 }
 
+// Outputs q and F-q of the DFT of the F values IN(p), directly, or from
+// the values the chirp convolution CONV (when there is one) computed.
+template <class In>
+std::pair<C, C> outputs(int f, int q, In&& in, const Rows& rows, PrimeDft* conv) {
+  if (conv == nullptr) return paired_outputs(f, q, in, rows);
+  C* v = conv->values();
+  if (q == 0) {
+    for (int p = 0; p < f; ++p) v[p] = in(p);
+    conv->transform(true);
+  }
+  return {v[q], v[q == 0 ? 0 : f - q]};
+}
+
+// The convolution for a large prime F, when its scratch can be had.
+struct Convolution {
+  PrimeDft conv;
+  Convolution(int f, const Rows& rows)
+      : conv(f >= kPrimeDftFrom ? f : 0, rows.re, rows.im, rows.m) {}
+  PrimeDft* get() { return conv.ready() ? &conv : nullptr; }
+};
+
 // Any F >= 7: twiddled inputs formed as they are needed, no local arrays.
 void general_combine(int f, const PassShape& g, const double* in, double* out, Rows rows) {
   const int m = g.m;
   const long fm = static_cast<long>(f) * m, ls = g.lanes;
+  Convolution conv(f, rows);
   for_each_group<false>(
       g, in, out, [](int) {},
       [&](const double* src, double* dst, int j, bool pair) {
@@ -55,7 +78,7 @@ void general_combine(int f, const PassShape& g, const double* in, double* out, R
           return j == 0 || p == 0 ? y : mul(y, rows.at(p, j));
         };
         for (int q = 0; 2 * q < f; ++q) {
-          const auto [z1, z2] = paired_outputs(f, q, input, rows);
+          const auto [z1, z2] = outputs(f, q, input, rows, conv.get());
           packed_write(dst, j + static_cast<long>(q) * m, fm, ls, z1, pair);
           if (q > 0) packed_write(dst, j + static_cast<long>(f - q) * m, fm, ls, z2, pair);
         }
@@ -65,6 +88,7 @@ void general_combine(int f, const PassShape& g, const double* in, double* out, R
 void general_split(int f, const PassShape& g, const double* in, double* out, Rows rows) {
   const int m = g.m;
   const long fm = static_cast<long>(f) * m, ls = g.lanes;
+  Convolution conv(f, rows);
   for_each_group<false>(
       g, in, out, [](int) {},
       [&](const double* src, double* dst, int j, bool pair) {
@@ -74,7 +98,7 @@ void general_split(int f, const PassShape& g, const double* in, double* out, Row
                     j > 0 && q > 0 ? mul(v, rows.at(q, j)) : v);
         };
         for (int q = 0; 2 * q < f; ++q) {
-          const auto [v1, v2] = paired_outputs(f, q, input, rows);
+          const auto [v1, v2] = outputs(f, q, input, rows, conv.get());
           put(q, v1);
           if (q > 0) put(f - q, v2);
         }
@@ -140,7 +164,7 @@ int real_factorise(int n, int* factors) {
     }
   // Once d*d exceeds the rest, the rest is prime: the search would end there.
   for (int d = 5, step = 2; rest > 1; d += step, step = 6 - step) {
-    if (static_cast<long>(d) * d > rest) {
+    if (static_cast<long long>(d) * d > rest) {
       factors[count++] = rest;
       break;
     }

@@ -10,18 +10,29 @@ namespace {
 constexpr int kTile = 16;
 }
 
-void transpose(int rows, int cols, const double* a, double* b) {
+namespace {
+
+// W doubles per element.
+template <int W>
+void tiled(int rows, int cols, const double* a, double* b) {
   for (int i0 = 0; i0 < rows; i0 += kTile)
     for (int j0 = 0; j0 < cols; j0 += kTile) {
       const int i1 = std::min(rows, i0 + kTile), j1 = std::min(cols, j0 + kTile);
       for (int i = i0; i < i1; ++i)
         for (int j = j0; j < j1; ++j) {
-          const long from = 2 * (i + static_cast<long>(rows) * j);
-          const long to = 2 * (j + static_cast<long>(cols) * i);
-          b[to] = a[from];
-          b[to + 1] = a[from + 1];
+          const long from = W * (i + static_cast<long>(rows) * j);
+          const long to = W * (j + static_cast<long>(cols) * i);
+          for (int w = 0; w < W; ++w) b[to + w] = a[from + w];
         }
     }
+}
+
+}  // namespace
+
+void transpose(int rows, int cols, const double* a, double* b) { tiled<2>(rows, cols, a, b); }
+
+void transpose_reals(int rows, int cols, const double* a, double* b) {
+  tiled<1>(rows, cols, a, b);
 }
 
 void transpose_square(int n, double* a) {

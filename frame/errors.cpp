@@ -52,7 +52,8 @@ class Buffer {
     if (cap_ > 0) out_[0] = '\0';
   }
   void text(std::string_view s) {
-    if (len_ + 1 >= cap_) return;
+    // An empty view may have no data at all, which memcpy may not be given.
+    if (len_ + 1 >= cap_ || s.empty()) return;
     const std::size_t n = std::min(s.size(), cap_ - 1 - len_);
     std::memcpy(out_ + len_, s.data(), n);
     len_ += n;
@@ -145,8 +146,11 @@ int Value::format(char* out, std::size_t cap, std::string_view conversion) const
   return std::min(n, static_cast<int>(cap) - 1);
 }
 
-Reporter::Reporter(const char* srname, char* record, int record_len)
-    : srname_(srname), record_(record), record_len_(std::min(record_len, kRecordLen)) {
+Reporter::Reporter(const char* srname, char* record, int record_len, int line_len)
+    : srname_(srname),
+      record_(record),
+      record_len_(std::min(record_len, kRecordLen)),
+      line_len_(std::clamp(line_len, 1, kMaxLineLen)) {
   if (record_ != nullptr && record_len_ > 0) {
     Buffer(record_, static_cast<std::size_t>(record_len_)).text("NONE");
   }
@@ -164,7 +168,8 @@ void Reporter::compose(int ierr, Message m, const Value* values, std::size_t cou
     std::size_t end = text.find('\n', start);
     if (end == std::string_view::npos) end = text.size();
     const std::string_view part = text.substr(start, end - start);
-    Buffer line(lines_[nlines_++], kLineLen);
+    Buffer line(lines_ + static_cast<std::ptrdiff_t>(nlines_++) * line_len_,
+                static_cast<std::size_t>(line_len_));
     std::size_t at = 0;
     for (Conversion s = next_conversion(part, 0); s.pos != std::string_view::npos;
          s = next_conversion(part, at)) {
@@ -202,8 +207,8 @@ void Reporter::compose(int ierr, Message m, const Value* values, std::size_t cou
 int Reporter::finish(int* ifail) {
   if (record_ != nullptr && record_len_ > 0) record_[record_len_ - 1] = '\0';
   const int caller = ifail ? *ifail : 0;
-  const int result = ERROR_EXIT(caller, ierr_, srname_, nlines_, &lines_[0][0],
-                                static_cast<int>(strnlen(srname_, 6)), kLineLen);
+  const int result = ERROR_EXIT(caller, ierr_, srname_, nlines_, lines_,
+                                static_cast<int>(strnlen(srname_, 6)), line_len_);
   if (ifail) *ifail = result;
   return result;
 }

@@ -27,6 +27,8 @@ namespace kiv {
 
 // Characters of one message line, including its terminating NUL.
 inline constexpr int kLineLen = 80;
+// The longest line a routine may ask for (one with values too wide for 80).
+inline constexpr int kMaxLineLen = 180;
 // Lines of the longest message any routine declares.
 inline constexpr int kMaxLines = 10;
 // Characters of the message record, including its terminating NUL.
@@ -82,8 +84,10 @@ Messages(T...) -> Messages<sizeof...(T)>;
 // The error state of one call of a routine body.
 class Reporter {
  public:
-  // Sets the record (RECORD_LEN characters, may be null) to "NONE".
-  Reporter(const char* srname, char* record, int record_len);
+  // Sets the record (RECORD_LEN characters, may be null) to "NONE".  LINE_LEN
+  // (at most kMaxLineLen) is the length of the message lines handed to the
+  // error handler.
+  Reporter(const char* srname, char* record, int record_len, int line_len = kLineLen);
 
   // Reports error IERR with message M showing VALUES: composes the message
   // lines and the message record.  A later fail() replaces an earlier one.
@@ -106,8 +110,9 @@ class Reporter {
   char* record_;
   int record_len_;
   int ierr_ = 0;
+  int line_len_;
   int nlines_ = 0;
-  char lines_[kMaxLines][kLineLen];
+  char lines_[kMaxLines * kMaxLineLen];
 };
 
 // Writes one line of at most LEN characters (trailing blanks removed, at

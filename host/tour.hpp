@@ -11,6 +11,8 @@ namespace kivhost {
 
 // The entry of an exact export name; ends kivhost when there is none.
 void* resolve_entry(const char* export_name);
+// The same, or null when there is none.
+void* entry(const char* export_name);
 
 template <class F>
 F resolve(const char* export_name) {

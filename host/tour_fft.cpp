@@ -56,9 +56,60 @@ void invalid_direct() {
   std::printf("returned with IFAIL = %d\n", ifail);
 }
 
+// A 3-D complex array through C06PJF's wrapper: the transform of a plane
+// wave is one spike, at the wave's frequency, of height sqrt(N).
+void three_dimensional() {
+  using Pjf = int(KIV_CALL*)(const char*, const int*, const int*, const int*, kiv2_complex*,
+                             kiv2_complex*, const int*, int*, int);
+  const auto pjf = kivhost::resolve<Pjf>("_q59607@36");
+  const int nd[3] = {8, 6, 5}, ndim = 3, n = 8 * 6 * 5, lwork = n + 3 * (8 + 5);
+  const int k1 = 3, k2 = 1, k3 = 4;  // the wave's frequency
+  kiv2_complex x[n], work[lwork];
+  const double pi = 3.141592653589793;
+  for (int a = 0; a < 8; ++a)
+    for (int b = 0; b < 6; ++b)
+      for (int c = 0; c < 5; ++c)
+        x[a + 8 * (b + 6 * c)] = std::polar(1.0, 2 * pi * (k1 * a / 8.0 + k2 * b / 6.0 + k3 * c / 5.0));
+  int ifail = 0;
+  pjf("F", &ndim, nd, &n, x, work, &lwork, &ifail, 1);
+  int at = 0;
+  double rest = 0.0;
+  for (int k = 1; k < n; ++k)
+    if (std::abs(x[k]) > std::abs(x[at])) at = k;
+  for (int k = 0; k < n; ++k)
+    if (k != at) rest = std::fmax(rest, std::abs(x[k]));
+  std::printf("8 x 6 x 5 plane wave at frequency (%d, %d, %d), IFAIL = %d, WORK(1) = %g\n", k1, k2,
+              k3, ifail, work[0].real());
+  std::printf("  spike at (%d, %d, %d): %.12f (sqrt(240) = %.12f); largest other value %.1e\n",
+              at % 8, at / 8 % 6, at / 48, std::abs(x[at]), std::sqrt(240.0), rest);
+}
+
+// A cosine transform through C06RBF's wrapper: a single cosine mode
+// cos(pi 3 j/N) comes out as one coefficient; applied twice the transform
+// gives the data back.
+void cosine_transform() {
+  using Rbf = int(KIV_CALL*)(const int*, const int*, double*, double*, int*);
+  const auto rbf = kivhost::resolve<Rbf>("_q26629@20");
+  const int m = 1, n = 8;
+  double x[n + 3], work[3 * n];
+  for (int j = 0; j <= n; ++j) x[j] = std::cos(3.141592653589793 * 3 * j / n);
+  int ifail = 0;
+  rbf(&m, &n, x, work, &ifail);
+  std::printf("cos(3 pi j/8), j = 0 .. 8, IFAIL = %d; coefficients (sqrt(N/2) = 2 at k = 3):\n ",
+              ifail);
+  for (int k = 0; k <= n; ++k) std::printf(" %.3f", std::fabs(x[k]) < 5e-16 ? 0.0 : x[k]);
+  rbf(&m, &n, x, work, &ifail);
+  double worst = 0.0;
+  for (int j = 0; j <= n; ++j)
+    worst = std::fmax(worst, std::fabs(x[j] - std::cos(3.141592653589793 * 3 * j / n)));
+  std::printf("\napplied again: largest difference from the data %.2e\n", worst);
+}
+
 }  // namespace
 
 KIVHOST_STOP(40, "Complex FFT and its inverse (_q44888@24)", complex_round_trip);
 KIVHOST_STOP(41, "Real FFT, conjugate, Hermitian synthesis (_q49041@16, _q48547@12, _q94063@16)",
              real_round_trip);
 KIVHOST_STOP(42, "An invalid DIRECT reported with IFAIL = -1", invalid_direct);
+KIVHOST_STOP(43, "A 3-D transform of a plane wave (_q59607@36)", three_dimensional);
+KIVHOST_STOP(44, "A discrete cosine transform, its own inverse (_q26629@20)", cosine_transform);

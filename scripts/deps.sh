@@ -1,16 +1,18 @@
 #!/usr/bin/env bash
 # Installs the Debian packages a job needs, when they are missing.
-#   scripts/deps.sh run|test
+#   scripts/deps.sh run|test|fuzz
 set -euo pipefail
 
 run_pkgs=(cmake make g++ liblapack-dev libblas-dev)
 test_pkgs=("${run_pkgs[@]}" libgtest-dev libgmock-dev libbenchmark-dev libfftw3-dev libeigen3-dev
-           libboost-math-dev)
+           libboost-math-dev pkg-config doxygen)
+fuzz_pkgs=("${run_pkgs[@]}" clang libclang-rt-14-dev)
 
 case "${1:-}" in
   run) wanted=("${run_pkgs[@]}") ;;
   test) wanted=("${test_pkgs[@]}") ;;
-  *) echo "usage: $0 run|test" >&2; exit 2 ;;
+  fuzz) wanted=("${fuzz_pkgs[@]}") ;;
+  *) echo "usage: $0 run|test|fuzz" >&2; exit 2 ;;
 esac
 
 missing=()

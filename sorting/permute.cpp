@@ -48,27 +48,51 @@ int rearrange_routine(const char* name, T* v, int m1, int m2, int* irank, char* 
                              [&] { return kiv::sorting::rearrange(irank, m1, m2, v); });
 }
 
-// Inverts the permutation in place: each cycle i -> k1 -> ... -> i is
-// reversed as it is walked.
-Walk invert(int* p, int m1, int m2) {
-  if (const Walk w = kiv::sorting::mark_permutation(p, m1, m2); w.ierr != 0) return w;
-  for (int i = m1; i <= m2; ++i) {
-    if (p[i - 1] >= 0) continue;
-    int prev = i, k = -p[i - 1];
-    p[i - 1] = k;
+// Reverses every cycle of P(M1..M2) whose entries are marked negative, as
+// it walks it: i -> k1 -> ... -> i becomes i <- k1 <- ... <- i.  A walk
+// from I that ends on an entry already positive meets a repeated value K;
+// then the walk stops with the chain from I reversed up to PREV.
+struct Reversal {
+  int ierr = 0, i = 0, prev = 0, k = 0;
+};
+Reversal reverse_cycles(int* p, int m1, int m2) {
+  for (int i0 = m1 - 1; i0 < m2; ++i0) {
+    const int i = i0 + 1;
+    if (p[i0] >= 0) continue;
+    int prev = i, k = -p[i0];
+    p[i0] = k;
     while (p[k - 1] < 0) {
       const int after = -p[k - 1];
       p[k - 1] = prev;
       prev = k;
       k = after;
     }
-    if (k != i) {
-      kiv::sorting::restore_signs(p, i + 1, m2);
-      return {3, 0, k};
-    }
-    p[i - 1] = prev;
+    if (k != i) return {3, i, prev, k};
+    p[i0] = prev;
   }
   return {};
+}
+
+// Inverts the permutation in place.  A repeated value is found only part
+// way through, after some cycles have been inverted: then the chain walked
+// last is put back (marked, as unvisited entries are), and the completed
+// cycles, now the only unmarked non-fixed entries, are inverted once more,
+// so that IPERM comes back as it went in.
+Walk invert(int* p, int m1, int m2) {
+  if (const Walk w = kiv::sorting::mark_permutation(p, m1, m2); w.ierr != 0) return w;
+  const Reversal r = reverse_cycles(p, m1, m2);
+  if (r.ierr == 0) return {};
+  int next = r.k;
+  for (int x = r.prev; x != r.i;) {
+    const int before = p[x - 1];
+    p[x - 1] = -next;
+    next = x;
+    x = before;
+  }
+  p[r.i - 1] = -next;
+  for (int j = m1 - 1; j < m2; ++j) p[j] = -p[j];
+  reverse_cycles(p, m1, m2);
+  return {3, 0, r.k};
 }
 
 }  // namespace

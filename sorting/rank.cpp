@@ -22,13 +22,15 @@ class Lists {
   // as it becomes the head, so that a step waits for one memory access,
   // not for two in a row.  With RANK the merged list is not linked: each
   // element's link is overwritten with its rank, FIRST and upwards, as it
-  // is taken (its successor is already in hand).
+  // is taken (its successor is already in hand).  Ranks count in unsigned
+  // arithmetic: the count passes M2 once after the last one is stored, and
+  // M2 may be the largest int.
   template <bool Rank = false>
-  int merge(int a, int b, int first = 0) const {
+  int merge(int a, int b, unsigned first = 0) const {
     int head = kEnd;
     int* tail = &head;
     auto take = [&](int x) {
-      if constexpr (Rank) next_[x] = first++;
+      if constexpr (Rank) next_[x] = static_cast<int>(first++);
       else *tail = x, tail = &next_[x];
     };
     double va = v_[a], vb = v_[b];
@@ -103,24 +105,24 @@ class Lists {
   }
 
   // Overwrites the links of list P with ranks FIRST, FIRST+1, ...
-  void rank(int p, int first) const {
+  void rank(int p, unsigned first) const {
     while (p != kEnd) {
       const int after = next_[p];
-      next_[p] = first++;
+      next_[p] = static_cast<int>(first++);
       p = after;
     }
   }
 
   // Ranks the N elements of the ascending list P for descending order: the
   // groups of equal values in reverse order, each keeping its inner order.
-  void rank_descending(int p, int n, int first) const {
+  void rank_descending(int p, int n, unsigned first) const {
     for (int before = 0; p != kEnd;) {
       int size = 1;
       for (int q = next_[p]; q != kEnd && v_[q] == v_[p]; q = next_[q]) ++size;
       before += size;
-      for (int r = first + n - before; size > 0; --size, ++r) {
+      for (unsigned r = first + (n - before); size > 0; --size, ++r) {
         const int after = next_[p];
-        next_[p] = r;
+        next_[p] = static_cast<int>(r);
         p = after;
       }
     }

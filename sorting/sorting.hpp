@@ -69,23 +69,25 @@ struct Walk {
 
 // Marks the entries of P(M1..M2) that are not fixed points by negating
 // them; stops at the first entry outside [M1, M2] (IERR 2) after restoring
-// the signs it set.  P is 1-based: P[i - 1] is P(i).
+// the signs it set.  P is 1-based: P[i - 1] is P(i).  The loops here run
+// over 0-based positions below M2, so that M2 = INT_MAX cannot step past
+// the largest int.
 inline Walk mark_permutation(int* p, int m1, int m2) {
-  for (int i = m1; i <= m2; ++i) {
-    const int v = p[i - 1];
+  for (int j = m1 - 1; j < m2; ++j) {
+    const int v = p[j];
     if (v < m1 || v > m2) {
-      for (int j = m1; j < i; ++j) p[j - 1] = p[j - 1] < 0 ? -p[j - 1] : p[j - 1];
-      return {2, i, v};
+      for (int k = m1 - 1; k < j; ++k) p[k] = p[k] < 0 ? -p[k] : p[k];
+      return {2, j + 1, v};
     }
-    if (v != i) p[i - 1] = -v;
+    if (v != j + 1) p[j] = -v;
   }
   return {};
 }
 
-// Makes every entry of P(FROM..M2) positive again.
-inline void restore_signs(int* p, int from, int m2) {
-  for (int j = from; j <= m2; ++j)
-    if (p[j - 1] < 0) p[j - 1] = -p[j - 1];
+// Makes every entry of P after position I, up to M2, positive again.
+inline void restore_signs_after(int* p, int i, int m2) {
+  for (int j = i; j < m2; ++j)
+    if (p[j] < 0) p[j] = -p[j];
 }
 
 // Moves element i of each array V (1-based, section M1..M2) to position
@@ -96,7 +98,8 @@ inline void restore_signs(int* p, int from, int m2) {
 template <class... T>
 Walk rearrange(int* irank, int m1, int m2, T*... v) {
   if (const Walk w = mark_permutation(irank, m1, m2); w.ierr != 0) return w;
-  for (int i = m1; i <= m2; ++i) {
+  for (int i0 = m1 - 1; i0 < m2; ++i0) {
+    const int i = i0 + 1;
     if (irank[i - 1] >= 0) continue;
     int k = -irank[i - 1];
     irank[i - 1] = k;
@@ -116,7 +119,7 @@ Walk rearrange(int* irank, int m1, int m2, T*... v) {
       [&]<std::size_t... I>(std::index_sequence<I...>) {
         ((v[i - 1] = std::get<I>(carry)), ...);
       }(std::index_sequence_for<T...>{});
-      restore_signs(irank, i + 1, m2);
+      restore_signs_after(irank, i, m2);
       return {3, 0, k};
     }
   }

@@ -9,6 +9,7 @@
 #pragma once
 
 #include <array>
+#include <climits>
 #include <cmath>
 
 #include "sparse/krylov_blas.hpp"
@@ -20,7 +21,7 @@ enum Field : int {
   kIntSize = 1, kRealSize = 2, kLogSize = 3,
   kTag1 = 4, kStage = 5, kMethod = 6, kNormCode = 7, kIterm = 8, kN = 9, kM = 10,
   kMaxitn = 11, kMonFreq = 13, kLwreq = 14, kLastIrevcm = 15, kItn = 16, kTag2 = 20,
-  kLastRequest = 23, kMultiplier = 24, kLwork = 25,
+  kNormCopy = 17, kLastRequest = 23, kMultiplier = 24, kLwork = 25,
   kTol = 51, kAnorm = 53, kSigmax = 54, kStplhs = 55, kStprhs = 56,
   kPrecon = 91, kFinished = 94, kFirstEntry = 95,
 };
@@ -43,11 +44,24 @@ enum Failure : int { kOk = 0, kAccuracy = 2, kTidyStop = 4, kNoConvergence = 5, 
 template <class T>
 inline constexpr int kBlockLen = kIsComplex<T> ? 120 : 100;
 
+// An integer field as stored (a double): rounded to the nearest integer, or
+// INT_MIN, which no field legally holds, when it is NaN or outside the int
+// range.
+// (Half away from zero, as lround, which costs a library call per field.)
+inline int to_int(double x) {
+  if (!(x > -2147483648.5 && x < 2147483647.5)) return INT_MIN;
+  return static_cast<int>(x < 0.0 ? x - 0.5 : x + 0.5);
+}
+
+// Counters of iterations, cycles and sweeps stop at INT_MAX instead of
+// overflowing (a block read back from the caller may hold anything).
+inline void count_up(int& c) { c += c < INT_MAX ? 1 : 0; }
+
 // Fixed fields read and written in place.
 template <class T>
 double field(const T* work, int k) { return re(work[k - 1]); }
 template <class T>
-int int_field(const T* work, int k) { return static_cast<int>(std::lround(re(work[k - 1]))); }
+int int_field(const T* work, int k) { return to_int(re(work[k - 1])); }
 template <class T>
 bool bool_field(const T* work, int k) { return re(work[k - 1]) > 1.0; }
 template <class T>
@@ -61,6 +75,19 @@ enum class Guard { reset, setup, start, finish, monitor };
 // mode's condition fails.
 template <class T>
 bool sequence_guard(Guard mode, T* work);
+
+// The minimum LWORK of a method (the block included), in 64 bits so that a
+// size beyond the int range is seen as such.
+long long required_work(int block, int method, int iterm, bool precon, long long n, long long m);
+
+// True when every field of the block that decides a memory access, a
+// division or a loop bound lies in its legal range and agrees with the
+// others (the workspace the stored sizes need fits within the stored LWREQ,
+// the norm code matches its copy, each method's resume point and vector
+// index are consistent).  The tags are checked apart.  LWORK itself is
+// compared with LWREQ by the caller.
+template <class T>
+bool state_is_sound(const T* work);
 
 // The state block's three groups, loaded into locals on entry to a kernel
 // and stored back before it returns.
@@ -125,6 +152,14 @@ class Solver {
     copy(n, x, u);
     return code;
   }
+  // A step that ends with ||r||_2^2 and ||x||_2^2 of the new iterate formed
+  // in its own last pass hands them to the test that follows in the same
+  // entry, which uses them for the plain 2-norm instead of two more passes.
+  void residual_sums(double rr, double xx) {
+    rr_ = rr;
+    xx_ = xx;
+    have_sums_ = true;
+  }
 
   Scalars<T>& s;
   T* u;
@@ -153,6 +188,8 @@ class Solver {
   int start();
   int estimate(bool first);
   int finish(int failure, bool true_residual_in_v);
+  int finish_now(int failure, bool true_residual_in_v);
+  bool stopping_test_unusable() const;
   int test();
   int true_residual_test();
   int after_test(int stopped, bool true_in_v);
@@ -177,6 +214,9 @@ class Solver {
   bool& fresh_;
   bool& have_r0_;
   bool& have_residual_;
+  // Not kept in the block: valid only until the test of this entry.
+  bool have_sums_ = false;
+  double rr_ = 0.0, xx_ = 0.0;
 };
 
 // What a method class names from its framework.
@@ -209,7 +249,22 @@ int tfqmr_kernel(int code, T* u, T* v, const double* wgt, T* work, int* failure)
 template <class T>
 int method_kernel(int code, T* u, T* v, const double* wgt, T* work, int* failure);
 
+// The method named by TEXT (LEN characters; trimmed, upper-cased, compared
+// on each name's length): a Method, or 0 when not recognised.
+int method_code(const char* text, int len);
+
 // First element of the method's private scalars (integers, reals, logicals).
 inline constexpr int kMethodInt = 36, kMethodReal = 70;
+
+// Whether the method's private integers (resume phase, vector index,
+// counters) are consistent with the sizes in the block.
+template <class T>
+bool rgmres_sound(const T* work);
+template <class T>
+bool cgs_sound(const T* work);
+template <class T>
+bool bicgstab_sound(const T* work);
+template <class T>
+bool tfqmr_sound(const T* work);
 
 }  // namespace kiv::krylov

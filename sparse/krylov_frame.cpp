@@ -20,7 +20,7 @@ Scalars<T>::Scalars(const T* work) {
   const int ni = std::clamp(int_field(work, kIntSize), 0, kIntCount);
   const int nr = std::clamp(int_field(work, kRealSize), 0, kRealCount);
   const int nl = std::clamp(int_field(work, kLogSize), 0, kLogCount);
-  for (int k = 0; k < ni; ++k) ints[k] = static_cast<int>(std::lround(re(work[k])));
+  for (int k = 0; k < ni; ++k) ints[k] = to_int(re(work[k]));
   for (int k = 0; k < nr; ++k) reals[k] = work[kIntCount + k];
   for (int k = 0; k < nl; ++k) logs[k] = re(work[kIntCount + kRealCount + k]) > 1.0;
 }
@@ -57,52 +57,6 @@ bool sequence_guard(Guard mode, T* work) {
   }
 }
 
-// ---------------------------------------------------------------------------
-// Vector norms.
-
-template <class T>
-double vector_norm(int code, int n, const T* x, const double* w, bool plain) {
-  switch (code) {
-    case 0: {
-      double s = 0.0;
-      for (int i = 0; i < n; ++i) s += abs1(x[i]);
-      return s;
-    }
-    case 1:
-      return abs1(x[iamax(n, x) - 1]);
-    case 2:
-      return plain ? std::sqrt(re(dot(n, x, x))) : nrm2(n, x);
-    case 3: {
-      double s = 0.0;
-      for (int i = 0; i < n; ++i) s += abs1(x[i]) * std::fabs(w[i]);
-      return s;
-    }
-    case 4: {
-      double m = 0.0;
-      for (int i = 0; i < n; ++i) m = std::max(m, abs1(x[i]) * std::fabs(w[i]));
-      return m;
-    }
-    default: {
-      // Scaled sum of squares of |w_i x_i|, as DNRM2 keeps it.
-      double scale = 0.0, ssq = 1.0;
-      for (int i = 0; i < n; ++i) {
-        const double a = std::abs(x[i]) * std::fabs(w[i]);
-        if (a == 0.0) continue;
-        if (scale < a) {
-          ssq = 1.0 + ssq * (scale / a) * (scale / a);
-          scale = a;
-        } else {
-          ssq += (a / scale) * (a / scale);
-        }
-      }
-      return scale * std::sqrt(ssq);
-    }
-  }
-}
-
-// ---------------------------------------------------------------------------
-// The framework.
-
 namespace {
 
 // Resume points of the framework.
@@ -132,6 +86,100 @@ T sign_of(T y) {
 }
 
 }  // namespace
+
+long long required_work(int block, int method, int iterm, bool precon, long long n, long long m) {
+  switch (method) {
+    case kRgmres: return block + n * (m + 3) + m * (m + 5) + 1;
+    case kCgs: return block + 7 * n;
+    case kBicgstab:
+      return block + (2 * n + m) * (m + 2) + ((iterm == 2 || (precon && m > 1)) ? n : 0) +
+             ((m > 1 && iterm == 2) ? n : 0);
+    default: return block + 10 * n;
+  }
+}
+
+template <class T>
+bool state_is_sound(const T* work) {
+  auto in = [](int v, int lo, int hi) { return v >= lo && v <= hi; };
+  auto i = [work](int k) { return int_field(work, k); };
+  if (i(kIntSize) != kIntCount || i(kRealSize) != kRealCount || i(kLogSize) != kLogCount)
+    return false;
+  const int method = i(kMethod), n = i(kN), m = i(kM), iterm = i(kIterm), maxitn = i(kMaxitn);
+  if (!in(method, kRgmres, kTfqmr) || n < 1 || maxitn < 1 || i(kMonFreq) < 1) return false;
+  if (!in(i(kStage), kReset, kFinishedStage) || !in(iterm, 1, method == kTfqmr ? 1 : 2))
+    return false;
+  // The norm code decides whether WGT is read at all: it must match its copy.
+  if (!in(i(kNormCode), 0, 5) || i(kNormCopy) != i(kNormCode)) return false;
+  const int mmax = method == kRgmres ? 50 : method == kBicgstab ? 10 : 0;
+  if (mmax == 0 ? m != 0 : !in(m, 1, std::min(mmax, n))) return false;
+  const long long need = required_work(kBlockLen<T>, method, iterm, bool_field(work, kPrecon), n, m);
+  const int lwreq = i(kLwreq);
+  if (lwreq < need) return false;
+  if (!in(i(kLastRequest), kTransProduct, kDone)) return false;
+  const int mult = i(kMultiplier);
+  if (mult != 0 && mult != 1 && mult != 10 && mult != 100) return false;
+
+  const int itn = i(kItn), failure = i(31);
+  if (!in(itn, 0, maxitn) || !in(i(26), kAtStart, kAtEnd) || i(27) < 0 || !in(i(28), 0, 5) ||
+      !in(i(29), 0, n - 1) || !in(i(30), 0, 2) || !in(i(32), 0, 5))
+    return false;
+  if (failure != kOk && failure != kAccuracy && failure != kTidyStop &&
+      failure != kNoConvergence && failure != kBreakdown)
+    return false;
+  switch (method) {
+    case kRgmres: return rgmres_sound(work);
+    case kCgs: return cgs_sound(work);
+    case kBicgstab: return bicgstab_sound(work);
+    default: return tfqmr_sound(work);
+  }
+}
+
+// ---------------------------------------------------------------------------
+// Vector norms.
+
+template <class T>
+double vector_norm(int code, int n, const T* x, const double* w, bool plain) {
+  switch (code) {
+    case 0: {
+      Lanes<double> s;
+      by_lanes(n, [&](int i, int l) { s[l] += abs1(x[i]); });
+      return s.sum();
+    }
+    case 1:
+      return abs1(x[iamax(n, x) - 1]);
+    case 2:
+      return plain ? std::sqrt(re(dot(n, x, x))) : nrm2(n, x);
+    case 3: {
+      Lanes<double> s;
+      by_lanes(n, [&](int i, int l) { s[l] += abs1(x[i]) * std::fabs(w[i]); });
+      return s.sum();
+    }
+    case 4: {
+      double m = 0.0;
+      for (int i = 0; i < n; ++i) m = std::max(m, abs1(x[i]) * std::fabs(w[i]));
+      return m;
+    }
+    default: {
+      // Scaled sum of squares of |w_i x_i|, as DNRM2 keeps it.
+      double scale = 0.0, ssq = 1.0;
+      for (int i = 0; i < n; ++i) {
+        const double a = std::abs(x[i]) * std::fabs(w[i]);
+        if (a == 0.0) continue;
+        if (scale < a) {
+          ssq = 1.0 + ssq * (scale / a) * (scale / a);
+          scale = a;
+        } else {
+          ssq += (a / scale) * (a / scale);
+        }
+      }
+      return scale * std::sqrt(ssq);
+    }
+  }
+}
+
+// ---------------------------------------------------------------------------
+// The framework.
+
 
 template <class T>
 Solver<T>::Solver(Scalars<T>& sc, T* u_, T* v_, const double* wgt_, T* work_)
@@ -196,10 +244,9 @@ int Solver<T>::dispatch(int code) {
         resume_ == kInResidual || resume_ == kInTrueResidual || resume_ == kInFinalResidual;
     if (product_of_x) {
       for (int i = 0; i < n; ++i) v[i] = b[i] - v[i];
-      copy(n, v, residual());
       have_residual_ = true;
     }
-    return finish(kOk, product_of_x);
+    return finish_now(kOk, product_of_x);
   }
   if (std::abs(code) >= 10) tidy = true;
 
@@ -231,10 +278,10 @@ int Solver<T>::dispatch(int code) {
       return continue_iteration();
     case kInFinalResidual:
       for (int i = 0; i < n; ++i) v[i] = b[i] - v[i];
-      return finish(kOk, true);
+      return finish_now(failure_, true);
     default:
       // Entered again after the end: hand back the same result.
-      return finish(failure_, false);
+      return finish_now(failure_, false);
   }
 }
 
@@ -374,17 +421,15 @@ int Solver<T>::test() {
         resume_ = kInTestPrecon;
         return request(kPrecondition, r);
       } else {
-        stplhs = norm2(r);
+        stplhs = have_sums_ && plain2 ? std::sqrt(rr_) : norm2(r);
         if (itn == 0) r0bar = stplhs;
       }
     }
-    xnorm = norm2(x);
+    xnorm = have_sums_ && plain2 ? std::sqrt(xx_) : norm2(x);
+    have_sums_ = false;
     stprhs = tol * (sigmax * xnorm + (gmres_test() ? r0bar : 0.0));
-    if (stplhs <= stprhs) {
-      if (itn == 0) return finish(kOk, false);
-      resume_ = kInFinalResidual;
-      return request(kProduct, x);
-    }
+    if (stopping_test_unusable()) return finish(kBreakdown, false);
+    if (stplhs <= stprhs) return finish(kOk, false);
     if (gmres_test()) fresh_ = true;  // the next cycle starts from b - A x
     return after_test(kNoConvergence, false);
   }
@@ -393,9 +438,16 @@ int Solver<T>::test() {
     resume_ = kInTrueResidual;
     return request(kProduct, x);
   }
-  xnorm = norm(x);
-  stplhs = norm(r);
+  if (have_sums_ && norm_code == 2 && plain2) {
+    xnorm = std::sqrt(xx_);
+    stplhs = std::sqrt(rr_);
+  } else {
+    xnorm = norm(x);
+    stplhs = norm(r);
+  }
+  have_sums_ = false;
   stprhs = tol * (anorm * xnorm + bnorm);
+  if (stopping_test_unusable()) return finish(kBreakdown, false);
   xmax_ = std::max(xmax_, xnorm);
   rhs_max_ = std::max(rhs_max_, stprhs);
   if (stplhs <= stprhs) {
@@ -420,6 +472,7 @@ int Solver<T>::true_residual_test() {
   xnorm = norm(x);
   stplhs = norm(v);
   stprhs = tol_true_ * (anorm * xnorm + bnorm);
+  if (stopping_test_unusable()) return finish(kBreakdown, true);
   if (stplhs <= stprhs) return finish(kOk, true);
   if (gmres_test()) {
     copy(n, v, residual());
@@ -452,13 +505,37 @@ int Solver<T>::after_test(int stopped, bool true_in_v) {
   return continue_iteration();
 }
 
-// State 6: U = x, V = r (unless V already holds the true residual).
+// An infinity or a NaN on either side of the test is never convergence: the
+// iteration cannot go on meaningfully and stops as a breakdown.
+template <class T>
+bool Solver<T>::stopping_test_unusable() const {
+  return !(std::isfinite(stplhs) && std::isfinite(stprhs));
+}
+
+// State 6.  V hands back b - A U: once a step has moved x, the recurrence
+// residual has drifted from that, so one more product A x comes first.
 template <class T>
 int Solver<T>::finish(int failure, bool true_in_v) {
+  if (!true_in_v && have_residual_ && itn > 0) {
+    failure_ = failure;
+    resume_ = kInFinalResidual;
+    return request(kProduct, x);
+  }
+  return finish_now(failure, true_in_v);
+}
+
+// U = x, V = r (unless V already holds the true residual, which then also
+// becomes the stored residual, so that an entry after the end hands back
+// the same V).
+template <class T>
+int Solver<T>::finish_now(int failure, bool true_in_v) {
   failure_ = failure;
   resume_ = kAtEnd;
   copy(n, x, u);
-  if (!true_in_v && have_residual_) copy(n, residual(), v);
+  if (have_residual_) {
+    if (true_in_v) copy(n, v, residual());
+    else copy(n, residual(), v);
+  }
   return kDone;
 }
 
@@ -478,6 +555,8 @@ template class Solver<double>;
 template class Solver<Complex>;
 template struct Scalars<double>;
 template struct Scalars<Complex>;
+template bool state_is_sound(const double*);
+template bool state_is_sound(const Complex*);
 template bool sequence_guard(Guard, double*);
 template bool sequence_guard(Guard, Complex*);
 template double vector_norm(int, int, const double*, const double*, bool);

@@ -36,6 +36,15 @@ class Rgmres final : public Solver<T> {
         est_(sc.D(kMethodReal + 2)),
         xnorm_cycle_(sc.D(kMethodReal + 3)) {}
 
+  // Within a cycle the next basis vector, k_ + 1, must exist.
+  static bool sound(const T* work) {
+    auto I = [work](int k) { return int_field(work, k); };
+    const int phase = I(27), k = I(kMethodInt), cycles = I(kMethodInt + 1), m = I(kM);
+    const bool mid_cycle = phase == kAwaitProduct || phase == kPreconW;
+    return phase <= kPreconW && k >= 0 && k <= (mid_cycle ? m - 1 : m) && cycles >= 0 &&
+           cycles <= I(kItn);
+  }
+
  private:
   enum Phase : int { kBegin = 0, kPreconR, kAwaitProduct, kPreconW };
 
@@ -82,31 +91,55 @@ class Rgmres final : public Solver<T> {
     // A zero preconditioned residual whose true residual failed the test:
     // nothing can be gained.
     if (beta == 0.0) return kStepBreakdown;
-    scal(n, 1.0 / beta, basis_);
     std::fill(g_, g_ + m_ + 1, T(0.0));
     g_[0] = beta;
     k_ = 0;
     maxcol_ = invbound_ = 0.0;
-    xnorm_cycle_ = nrm2(n, x);
-    return next_product();
+    // Read only by the test of ITERM = 2 within the cycle.
+    if (iterm == 2) xnorm_cycle_ = nrm2(n, x);
+    return next_product(basis_, beta);
   }
 
-  int next_product() {
-    ++itn;
+  // Scales W by 1/NORM into the basis vector k_ and asks for its product,
+  // in one pass.
+  int next_product(T* w, double norm) {
+    const double inv = 1.0 / norm;
+    for (int i = 0; i < n; ++i) u[i] = w[i] = w[i] * inv;
+    count_up(itn);
     phase = kAwaitProduct;
-    return request(kProduct, basis(k_));
+    return kProduct;
   }
 
   // Step k_ + 1 of the cycle: w = M^-1 A v_{k+1} is in basis(k_ + 1).
   int arnoldi() {
     const int k = k_;
     T* w = basis(k + 1);
+    // Modified Gram-Schmidt: subtracting v_i and forming (v_{i+1}, w) share
+    // one pass over w, and the last one also forms ||w||^2.
+    T h = dot(n, basis(0), w);
+    double ss = 0.0;
     for (int i = 0; i <= k; ++i) {
-      const T h = dot(n, basis(i), w);
       hh(i, k) = h;
-      axpy(n, -h, basis(i), w);
+      const T* vi = basis(i);
+      const T c = -h;
+      if (i < k) {
+        const T* next = basis(i + 1);
+        Lanes<T> acc;
+        by_lanes(n, [&](int e, int l) {
+          w[e] += mul(c, vi[e]);
+          acc[l] += cmul(next[e], w[e]);
+        });
+        h = acc.sum();
+      } else {
+        Lanes<double> acc;
+        by_lanes(n, [&](int e, int l) {
+          w[e] += mul(c, vi[e]);
+          acc[l] += abs2(w[e]);
+        });
+        ss = acc.sum();
+      }
     }
-    const double sub = nrm2(n, w);
+    const double sub = root_of_squares(ss, n, w);
     for (int i = 0; i < k; ++i) rot(hh(i, k), hh(i + 1, k), re(c_[i]), s_[i]);
     T diag = hh(k, k);
     double c;
@@ -140,20 +173,24 @@ class Rgmres final : public Solver<T> {
     if (sub == 0.0 || k_ == m_ || itn >= maxitn || tidy) return end_cycle();
     if (iterm == 2 && est_ <= this->tol * (this->sigmax * xnorm_cycle_ + this->r0bar))
       return end_cycle();
-    scal(n, 1.0 / sub, w);
-    return next_product();
+    return next_product(w, sub);
   }
 
   int end_cycle() {
     // Not one step could be kept: the method cannot go on.
     if (k_ == 0) return kStepBreakdown;
-    {
-      std::copy(g_, g_ + k_, y_);
-      trsv("N", k_, h_, m_ + 1, y_);
-      gemv("N", n, k_, T(1.0), basis_, n, y_, T(1.0), x);
+    std::copy(g_, g_ + k_, y_);
+    trsv("N", k_, h_, m_ + 1, y_);
+    // x += V y, reading each basis vector once: x_i + y_1 v_1i + y_2 v_2i
+    // + ..., the order of the column-by-column update.
+    const int k = k_;
+    for (int i = 0; i < n; ++i) {
+      T s = x[i];
+      for (int j = 0; j < k; ++j) s += mul(y_[j], basis_[i + static_cast<long>(j) * n]);
+      x[i] = s;
     }
     est_ = std::abs(g_[k_]);
-    ++cycles_;
+    count_up(cycles_);
     phase = kBegin;
     return kStepComplete;
   }
@@ -175,6 +212,14 @@ class Rgmres final : public Solver<T> {
 };
 
 }  // namespace
+
+template <class T>
+bool rgmres_sound(const T* work) {
+  return Rgmres<T>::sound(work);
+}
+
+template bool rgmres_sound(const double*);
+template bool rgmres_sound(const Complex*);
 
 template <class T>
 int rgmres_kernel(int code, T* u, T* v, const double* wgt, T* work, int* failure) {

@@ -21,7 +21,11 @@ class Tfqmr final : public Solver<T> {
         ay1_(vec(8)), d_(vec(9)),
         rho_(sc.R(kMethodReal)), alpha_(sc.R(kMethodReal + 1)), beta_(sc.R(kMethodReal + 2)),
         eta_(sc.R(kMethodReal + 3)), tau_(sc.D(kMethodReal + 4)),
-        theta2_(sc.D(kMethodReal + 5)), restart_(sc.I(kMethodInt)) {}
+        theta2_(sc.D(kMethodReal + 5)), rr_saved_(sc.D(kMethodReal + 6)),
+        xx_saved_(sc.D(kMethodReal + 7)), restart_(sc.I(kMethodInt)),
+        sums_ready_(sc.I(kMethodInt + 1)) {}
+
+  static bool sound(const T* work) { return int_field(work, 27) <= kProductY1; }
 
  private:
   // y is the current direction (y1, then y2 = y1 - alpha v, then the next
@@ -32,7 +36,16 @@ class Tfqmr final : public Solver<T> {
   };
 
   T* residual() override { return r_; }
-  void residual_renewed() override { restart_ = 1; }
+  void residual_renewed() override {
+    restart_ = 1;
+    sums_ready_ = 0;
+  }
+
+  // The test's ||r||^2 and ||x||^2, formed by the last half-step.
+  void saved_sums() {
+    if (sums_ready_) this->residual_sums(rr_saved_, xx_saved_);
+    sums_ready_ = 0;
+  }
 
   const T* yhat() const { return precon ? yhat_ : y_; }
 
@@ -47,33 +60,76 @@ class Tfqmr final : public Solver<T> {
     return request(kProduct, yhat_);
   }
 
-  // One half-step after w has been updated: the rotation of the
-  // quasi-residual, the iterate and the smoothed residual.
-  void half_step() {
+  // w -= alpha a, with ||w||^2 and, when SHADOW, (r~0, w), in one pass.
+  double update_w(const T* a, bool shadow, T* rho) {
+    const T al = alpha_;
+    Lanes<double> ww;
+    Lanes<T> rw;
+    if (shadow) {
+      by_lanes(n, [&](int i, int l) {
+        w_[i] -= mul(al, a[i]);
+        ww[l] += abs2(w_[i]);
+        rw[l] += cmul(shadow_[i], w_[i]);
+      });
+      *rho = rw.sum();
+    } else {
+      by_lanes(n, [&](int i, int l) {
+        w_[i] -= mul(al, a[i]);
+        ww[l] += abs2(w_[i]);
+      });
+    }
+    return ww.sum();
+  }
+
+  // One half-step after w has been updated (WW = ||w||^2): the rotation of
+  // the quasi-residual, then d, the iterate and the smoothed residual in
+  // one pass.  LAST: the test follows, so the pass also forms ||r||^2 and
+  // ||x||^2.
+  void half_step(double ww, bool last) {
+    sums_ready_ = 0;
     const T coef = theta2_ * eta_ / alpha_;
     const T* yh = yhat();
-    for (int i = 0; i < n; ++i) d_[i] = yh[i] + coef * d_[i];
     double rr = tau_, c, sn;
-    rotg(rr, nrm2(n, w_), c, sn);
-    if (rr == 0.0) return;  // tau = |w| = 0: nothing left to correct
+    rotg(rr, root_of_squares(ww, n, w_), c, sn);
+    if (rr == 0.0) {
+      // tau = |w| = 0: nothing left to correct.
+      for (int i = 0; i < n; ++i) d_[i] = yh[i] + mul(coef, d_[i]);
+      return;
+    }
     theta2_ = c != 0.0 ? (sn / c) * (sn / c) : 0.0;
     tau_ *= sn;
     eta_ = c * c * alpha_;
-    axpy(n, eta_, d_, x);
+    const T eta = eta_;
     const double s2 = sn * sn, c2 = c * c;
-    for (int i = 0; i < n; ++i) r_[i] = s2 * r_[i] + c2 * w_[i];
+    Lanes<double> rs, xs;
+    by_lanes(n, [&](int i, int l) {
+      d_[i] = yh[i] + mul(coef, d_[i]);
+      x[i] += mul(eta, d_[i]);
+      r_[i] = s2 * r_[i] + c2 * w_[i];
+      if (last) {
+        rs[l] += abs2(r_[i]);
+        xs[l] += abs2(x[i]);
+      }
+    });
+    if (last) {
+      rr_saved_ = rs.sum();
+      xx_saved_ = xs.sum();
+      sums_ready_ = 1;
+    }
   }
 
   // The first half of an iteration, up to the product with y2.
   int iterate() {
-    ++itn;
+    count_up(itn);
     const T sigma = dot(n, shadow_, v_);
     if (sigma == T(0.0)) return kStepBreakdown;
     alpha_ = rho_ / sigma;
-    axpy(n, -alpha_, ay1_, w_);
-    half_step();
-    axpy(n, -alpha_, v_, y_);
-    return apply(kPreconY2, kProductY2);
+    half_step(update_w(ay1_, false, nullptr), false);
+    // y2 = y1 - alpha v, also to the caller.
+    const T al = alpha_;
+    for (int i = 0; i < n; ++i) u[i] = y_[i] = y_[i] - mul(al, v_[i]);
+    phase = precon ? kPreconY2 : kProductY2;
+    return precon ? kPrecondition : kProduct;
   }
 
   int step() override {
@@ -99,31 +155,38 @@ class Tfqmr final : public Solver<T> {
       case kPreconY2:
         return product_of_solve(kProductY2);
       case kProductY2: {
-        axpy(n, -alpha_, v, w_);
-        half_step();
-        const T rho = dot(n, shadow_, w_);
+        T rho;
+        half_step(update_w(v, true, &rho), true);
         if (rho == T(0.0)) {
           if (tau_ != 0.0) return kStepBreakdown;
           // w = 0: the iterate is exact; let the test see it.
+          saved_sums();
           restart_ = 1;
           phase = kBegin;
           return kStepComplete;
         }
         beta_ = rho / rho_;
         rho_ = rho;
+        const T beta = beta_;
         for (int i = 0; i < n; ++i) {
-          v_[i] = v[i] + beta_ * v_[i];
-          y_[i] = w_[i] + beta_ * y_[i];
+          v_[i] = v[i] + mul(beta, v_[i]);
+          u[i] = y_[i] = w_[i] + mul(beta, y_[i]);
         }
-        return apply(kPreconY1, kProductY1);
+        phase = precon ? kPreconY1 : kProductY1;
+        return precon ? kPrecondition : kProduct;
       }
       case kPreconY1:
         return product_of_solve(kProductY1);
-      default:  // kProductY1
-        copy(n, v, ay1_);
-        for (int i = 0; i < n; ++i) v_[i] = v[i] + beta_ * v_[i];
+      default: {  // kProductY1
+        const T beta = beta_;
+        for (int i = 0; i < n; ++i) {
+          ay1_[i] = v[i];
+          v_[i] = v[i] + mul(beta, v_[i]);
+        }
+        saved_sums();
         phase = kBegin;
         return kStepComplete;
+      }
     }
   }
 
@@ -141,10 +204,21 @@ class Tfqmr final : public Solver<T> {
   T& eta_;
   double& tau_;
   double& theta2_;
+  double& rr_saved_;
+  double& xx_saved_;
   int& restart_;
+  int& sums_ready_;
 };
 
 }  // namespace
+
+template <class T>
+bool tfqmr_sound(const T* work) {
+  return Tfqmr<T>::sound(work);
+}
+
+template bool tfqmr_sound(const double*);
+template bool tfqmr_sound(const Complex*);
 
 template <class T>
 int tfqmr_kernel(int code, T* u, T* v, const double* wgt, T* work, int* failure) {

@@ -66,25 +66,74 @@ void poison(int n, Complex* y) { POISON_COMPLEXES(n, y); }
 
 enum class Product { plain, transposed, symmetric };
 
-// Y = op(A) X, scattering the entries in storage order, one run of equal
-// rows at a time; a run keeps Y(row) in a register, which adds in the same
-// order as the scatter.  Indices are range-checked even when the storage
-// was not, so that nothing outside X or Y is touched: a run also ends at a
-// bad column, and the entry that ended it is judged on its own.  Returns
-// the 1-based position of the first entry with a bad index (Y then holds
-// nothing useful), or 0.
+// Entries whose column indices are checked together before any is used.
+constexpr int kBlock = 512;
+
+// Position of the first of C[0 .. len) outside 1..last+1, or LEN: four
+// indices per compare, the scan of the block repeated only when one fails.
+int first_outside(const int* c, int len, unsigned last) {
+  typedef unsigned Index4 __attribute__((vector_size(16)));
+  const Index4 limit = {last, last, last, last};
+  Index4 out = {};
+  int t = 0;
+  for (; t + 4 <= len; t += 4) {
+    Index4 v;
+    __builtin_memcpy(&v, c + t, sizeof v);
+    out |= (Index4)(v - 1u > limit);  // unsigned: INT_MIN - 1 cannot overflow
+  }
+  bool any = (out[0] | out[1] | out[2] | out[3]) != 0;
+  for (; t < len; ++t) any |= static_cast<unsigned>(c[t]) - 1u > last;
+  if (!any) return len;
+  for (t = 0; t < len; ++t)
+    if (static_cast<unsigned>(c[t]) - 1u > last) return t;
+  return len;
+}
+
+// Y = op(A) X, the entries taken in storage order, one run of equal rows at
+// a time.  The product proper keeps Y(row) in a register over a run and
+// writes it once at the run's end: a row seen for the first time starts
+// from zero (the rows skipped on the way are zeroed then), a row seen again
+// (unsorted storage) from its value, so that the sums are those of a
+// scatter in storage order.  The other two scatter into Y, zeroed first.
+// No index is used before it is checked, even when the storage was not:
+// the columns of a block of entries at once, a row where a run starts.
+// Returns the 1-based position of the first entry with a bad index (Y then
+// holds nothing useful), or 0.
 template <Product op, class T>
 int multiply(int n, int nnz, const T* a, const int* irow, const int* icol, const T* x, T* y) {
   if (n < 1) return nnz > 0 ? 1 : 0;
   const unsigned last = static_cast<unsigned>(n) - 1;
-  auto inside = [last](int index) { return static_cast<unsigned>(index - 1) <= last; };
-  std::fill(y, y + n, T{});
+  if constexpr (op != Product::plain) std::fill(y, y + n, T{});
+  int filled = 0;  // rows 1..filled of Y have been started
+  int i = 0;       // the row of the open run, 0 before the first
+  T s{}, xi{};
+  auto close = [&] {
+    if constexpr (op != Product::transposed) {
+      if (i != 0) y[i - 1] = s;
+    }
+  };
   for (int k = 0; k < nnz;) {
-    const int i = irow[k];
-    if (!inside(i) || !inside(icol[k])) return k + 1;
-    const T xi = x[i - 1];
-    T s = y[i - 1];
-    do {
+    const int end = nnz - k > kBlock ? k + kBlock : nnz;
+    const int bad = k + first_outside(icol + k, end - k, last);
+    for (; k < bad; ++k) {
+      const int r = irow[k];
+      if (r != i) {
+        close();
+        if (static_cast<unsigned>(r) - 1u > last) return k + 1;
+        i = r;
+        if constexpr (op == Product::plain) {
+          if (r > filled) {
+            std::fill(y + filled, y + r - 1, T{});
+            filled = r;
+            s = T{};
+          } else {
+            s = y[r - 1];
+          }
+        } else {
+          xi = x[r - 1];
+          if constexpr (op == Product::symmetric) s = y[r - 1];
+        }
+      }
       const int j = icol[k];
       if constexpr (op == Product::transposed) {
         y[j - 1] += mul(conj(a[k]), xi);
@@ -92,9 +141,11 @@ int multiply(int n, int nnz, const T* a, const int* irow, const int* icol, const
         s += mul(a[k], x[j - 1]);
         if (op == Product::symmetric && j != i) y[j - 1] += mul(conj(a[k]), xi);
       }
-    } while (++k < nnz && irow[k] == i && inside(icol[k]));
-    if constexpr (op != Product::transposed) y[i - 1] = s;
+    }
+    if (bad < end) return bad + 1;
   }
+  close();
+  if constexpr (op == Product::plain) std::fill(y + filled, y + n, T{});
   return 0;
 }
 

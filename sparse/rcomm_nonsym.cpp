@@ -50,7 +50,8 @@ struct Routines<Complex> {
 char letter(const char* text, int len) { return len >= 1 && text != nullptr ? text[0] : '\0'; }
 bool one_of(char c, const char* set) { return c != '\0' && std::strchr(set, c) != nullptr; }
 
-// The method named by TEXT (LEN characters): 1..4, or 0 when not recognised.
+}  // namespace
+
 int method_code(const char* text, int len) {
   if (text == nullptr || len < 1) return 0;
   const std::string copy(text, static_cast<std::size_t>(len));
@@ -64,16 +65,7 @@ int method_code(const char* text, int len) {
   return 0;
 }
 
-long long required_work(int block, int method, int iterm, bool precon, long long n, long long m) {
-  switch (method) {
-    case kRgmres: return block + n * (m + 3) + m * (m + 5) + 1;
-    case kCgs: return block + 7 * n;
-    case kBicgstab:
-      return block + (2 * n + m) * (m + 2) + ((iterm == 2 || (precon && m > 1)) ? n : 0) +
-             ((m > 1 && iterm == 2) ? n : 0);
-    default: return block + 10 * n;
-  }
-}
+namespace {
 
 template <class T>
 int setup(const char* method, const char* precon, const char* norm, const char* weight,
@@ -114,15 +106,19 @@ int setup(const char* method, const char* precon, const char* norm, const char* 
   else if (iterm == 2 && weighted) bad = 4;
   else if (iterm == 2 && ncode != 2) bad = 5;
   else if (iterm == 2 && (code == kCgs || code == kBicgstab) && sigmax_used <= 0.0) bad = 11;
+
+  const bool preconditioned = p == 'P' || p == 'p';
+  const bool uses_m = code == kRgmres || code == kBicgstab;
+  // A workspace beyond the int range could never be passed: N is too large.
+  const long long req =
+      bad == 0 ? required_work(block, code, iterm, preconditioned, n, uses_m ? m : 0) : 0;
+  if (req > INT_MAX) bad = 6;
   if (bad != 0) {
     rep.fail(-bad, kMessages[0], bad);
     return rep.finish(ifail);
   }
 
-  const bool preconditioned = p == 'P' || p == 'p';
-  const bool uses_m = code == kRgmres || code == kBicgstab;
-  const long long req = required_work(block, code, iterm, preconditioned, n, uses_m ? m : 0);
-  *lwreq = static_cast<int>(std::min<long long>(req, INT_MAX));
+  *lwreq = static_cast<int>(req);
 
   std::fill(work, work + block, T(0.0));
   set_field(work, kIntSize, kIntCount);
@@ -130,11 +126,13 @@ int setup(const char* method, const char* precon, const char* norm, const char* 
   set_field(work, kLogSize, kLogCount);
   set_field(work, kMethod, code);
   set_field(work, kNormCode, ncode + (weighted ? 3 : 0));
+  set_field(work, kNormCopy, ncode + (weighted ? 3 : 0));
   set_field(work, kIterm, iterm);
   set_field(work, kN, n);
   set_field(work, kM, uses_m ? std::min(m, maxitn) : 0);
   set_field(work, kMaxitn, maxitn);
-  set_field(work, kMonFreq, monit > 0 ? monit : maxitn + 4);
+  // Never monitored: a frequency beyond MAXITN, saturated at INT_MAX.
+  set_field(work, kMonFreq, monit > 0 ? monit : std::min<long long>(maxitn + 4LL, INT_MAX));
   set_field(work, kLwreq, *lwreq);
   set_field(work, kTol, tol > 0.0 ? std::max(tol, kEps) : std::sqrt(kEps));
   set_field(work, kAnorm, anorm_used);
@@ -176,7 +174,10 @@ int iterate(int* irevcm, T* u, T* v, const double* wgt, T* work, int lwork, char
     *irevcm = kDone;
     return rep.finish(ifail);
   }
-  if (!(int_field(work, kTag1) == kTagValue1 && int_field(work, kTag2) == kTagValue2)) {
+  // A block whose tags, sizes, counters or resume points were damaged is
+  // treated as never set up: nothing it says is used to index or divide.
+  if (!(int_field(work, kTag1) == kTagValue1 && int_field(work, kTag2) == kTagValue2) ||
+      !state_is_sound(work)) {
     rep.fail(3, kMessages[kNotSetUp]);
     *irevcm = kDone;
     return rep.finish(ifail);
@@ -274,7 +275,7 @@ int monitor(int* itn, double* stplhs, double* stprhs, double* anorm, double* sig
   *stplhs = *stprhs = *anorm = *sigmax = 0.0;
   if (lwork < kBlockLen<T>) {
     rep.fail(-7, kMessages[0], 7);
-  } else if (!sequence_guard(Guard::monitor, const_cast<T*>(work))) {
+  } else if (!sequence_guard(Guard::monitor, const_cast<T*>(work)) || !state_is_sound(work)) {
     rep.fail(1, kMessages[1]);
   } else {
     *itn = int_field(work, kItn);

@@ -186,7 +186,9 @@ int sort_storage_host(const char* name, Body body, const int* n, int* nnz, T* a,
   return kiv::host_call(
       name, ifail,
       [&] {
-        POISON_INTEGERS(*n + 1, istr);
+        // N + 1 elements without forming N + 1, which overflows at INT_MAX.
+        POISON_INTEGERS(*n, istr);
+        if (*n >= 0) POISON_INTEGER(istr + *n);
         POISON_INTEGERS(*n, iwork);
       },
       [&](char* rec) {

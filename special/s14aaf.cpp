@@ -44,7 +44,8 @@ double gamma(double x, kiv::Reporter& rep) {
   if (std::fabs(x) <= kXsmall) {
     if (std::fabs(x) < kXminv) {
       rep.fail(3, kMessages[2], x);
-      return std::copysign(1.0 / kXminv, x);
+      // Both zeros give the positive value: -0.0 is not below zero.
+      return x == 0.0 ? 1.0 / kXminv : std::copysign(1.0 / kXminv, x);
     }
     return 1.0 / x;
   }

@@ -258,6 +258,41 @@ void fft_round_trip() {
         "complex FFT forward and back (C06PCF, _q44888@24)", "error " + std::to_string(err));
 }
 
+// A 2-D transform along every dimension and back (C06PJF), and a sine
+// transform applied twice (C06RAF).
+void fft_more() {
+  if (!present("_q59607@36", "2-D FFT (C06PJF)") || !present("_q12278@20", "sine transform (C06RAF)"))
+    return;
+  using Pjf = int(KIV_CALL*)(const char*, const int*, const int*, const int*, kiv2_complex*,
+                             kiv2_complex*, const int*, int*, int);
+  const int nd[2] = {6, 10}, ndim = 2, n = 60, lwork = n + 3 * (10 + 5);
+  std::vector<kiv2_complex> x(n), y, work(lwork);
+  for (int j = 0; j < n; ++j) x[j] = kiv2_complex(std::sin(0.3 * j), 0.1 * j);
+  y = x;
+  int ifail = 0, ifail2 = 0;
+  entry<Pjf>("_q59607@36")("F", &ndim, nd, &n, y.data(), work.data(), &lwork, &ifail, 1);
+  kiv2_complex sum = 0;
+  for (const kiv2_complex& v : x) sum += v;
+  const bool dc = std::abs(y[0] - sum / std::sqrt(60.0)) <= 1e-13 * std::abs(sum);
+  entry<Pjf>("_q59607@36")("B", &ndim, nd, &n, y.data(), work.data(), &lwork, &ifail2, 1);
+  double err = 0;
+  for (int j = 0; j < n; ++j) err = std::fmax(err, std::abs(y[j] - x[j]));
+  check(ifail == 0 && ifail2 == 0 && dc && err <= 1e-13 && work[0].real() == 70.0,
+        "2-D FFT forward and back (C06PJF, _q59607@36)", "error " + std::to_string(err));
+
+  using Raf = int(KIV_CALL*)(const int*, const int*, double*, double*, int*);
+  const int m = 1, len = 12;
+  std::vector<double> s(len + 2), w(3 * len);
+  for (int j = 0; j < len - 1; ++j) s[j] = std::cos(0.4 * j);
+  const std::vector<double> s0 = s;
+  entry<Raf>("_q12278@20")(&m, &len, s.data(), w.data(), &ifail);
+  entry<Raf>("_q12278@20")(&m, &len, s.data(), w.data(), &ifail2);
+  err = 0;
+  for (int j = 0; j < len - 1; ++j) err = std::fmax(err, std::fabs(s[j] - s0[j]));
+  check(ifail == 0 && ifail2 == 0 && err <= 1e-14, "sine transform twice (C06RAF, _q12278@20)",
+        "error " + std::to_string(err));
+}
+
 // --- roots ---------------------------------------------------------------------
 
 struct RootUser {
@@ -413,6 +448,68 @@ void sparse_solve() {
         "IFAIL " + std::to_string(ifail) + ", error " + std::to_string(err));
 }
 
+// The same tridiagonal matrix factorised by F11DAF (level 0 is exact here):
+// F11DBF solves with the factor alone, F11DCF runs RGMRES on it.
+void sparse_ilu_solve() {
+  if (!present("_q85132@84", "incomplete LU (F11DAF)")) return;
+  const int n = 8, la = 200, lfill = 0, liwork = 7 * n + 2;
+  std::vector<double> a(la);
+  std::vector<int> irow(la), icol(la);
+  int nnz = 0;
+  for (int i = 1; i <= n; ++i)
+    for (int j = i - 1; j <= i + 1; ++j)
+      if (j >= 1 && j <= n) {
+        a[nnz] = i == j ? 4.0 : -1.0;
+        irow[nnz] = i;
+        icol[nnz++] = j;
+      }
+  std::vector<double> rhs(n), x(n, 0.0);
+  for (int i = 1; i <= n; ++i) rhs[i - 1] = 4.0 * i - (i > 1 ? i - 1 : 0) - (i < n ? i + 1 : 0);
+  std::vector<int> ipivp(n), ipivq(n), istr(n + 1), idiag(n), iwork(liwork);
+  const double dtol = 0.0;
+  int nnzfac = 0, npvmod = 0, ifail = 0;
+  using F11daf = int(KIV_CALL*)(const int*, const int*, double*, const int*, int*, int*,
+                                const int*, const double*, const char*, const char*, int*, int*,
+                                int*, int*, int*, int*, int*, const int*, int*, int, int);
+  entry<F11daf>("_q85132@84")(&n, &nnz, a.data(), &la, irow.data(), icol.data(), &lfill, &dtol,
+                              "N", "N", ipivp.data(), ipivq.data(), istr.data(), idiag.data(),
+                              &nnzfac, &npvmod, iwork.data(), &liwork, &ifail, 1, 1);
+  check(ifail == 0 && nnzfac == nnz && npvmod == 0, "incomplete LU (F11DAF, _q85132@84)",
+        "IFAIL " + std::to_string(ifail) + ", NNZFAC " + std::to_string(nnzfac));
+
+  using F11dbf = int(KIV_CALL*)(const char*, const int*, const double*, const int*, const int*,
+                                const int*, int*, int*, const int*, const int*, const char*,
+                                const double*, double*, int*, int, int);
+  ifail = 0;
+  entry<F11dbf>("_q50007@64")("N", &n, a.data(), &la, irow.data(), icol.data(), ipivp.data(),
+                              ipivq.data(), istr.data(), idiag.data(), "C", rhs.data(), x.data(),
+                              &ifail, 1, 1);
+  double err = 0;
+  for (int i = 0; i < n; ++i) err = std::fmax(err, std::fabs(x[i] - (i + 1)));
+  check(ifail == 0 && err <= 1e-12, "exact factor solve (F11DBF, _q50007@64)",
+        "IFAIL " + std::to_string(ifail) + ", error " + std::to_string(err));
+
+  using F11dcf = int(KIV_CALL*)(const char*, const int*, const int*, const double*, const int*,
+                                const int*, const int*, int*, int*, const int*, const int*,
+                                const double*, const int*, const double*, const int*, double*,
+                                double*, int*, double*, const int*, int*, int);
+  const int m = 4, maxitn = 50, lwork = 1000;
+  const double tol = 1e-12;
+  std::vector<double> work(lwork);
+  double resnrm = 0;
+  int nits = 0;
+  std::fill(x.begin(), x.end(), 0.0);
+  ifail = 0;
+  entry<F11dcf>("_q87762@88")("RGMRES", &n, &nnz, a.data(), &la, irow.data(), icol.data(),
+                              ipivp.data(), ipivq.data(), istr.data(), idiag.data(), rhs.data(),
+                              &m, &tol, &maxitn, x.data(), &resnrm, &nits, work.data(), &lwork,
+                              &ifail, 6);
+  err = 0;
+  for (int i = 0; i < n; ++i) err = std::fmax(err, std::fabs(x[i] - (i + 1)));
+  check(ifail == 0 && err <= 1e-9 && nits >= 1, "sparse solve, RGMRES with ILU (F11DCF, _q87762@88)",
+        "IFAIL " + std::to_string(ifail) + ", error " + std::to_string(err));
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -436,11 +533,13 @@ int main(int argc, char** argv) {
   gamma_hard_failure();
   sorting();
   fft_round_trip();
+  fft_more();
   root_by_callback();
   quartic_zeros();
   interval_search();
   quadrature();
   sparse_solve();
+  sparse_ilu_solve();
   FreeLibrary(g_dll);
   std::printf("smoke: %d passed, %d failed\n", g_passed, g_failed);
   return g_failed == 0 ? 0 : 1;

@@ -8,6 +8,7 @@
 #include <cmath>
 #include <complex>
 #include <functional>
+#include <limits>
 #include <numbers>
 #include <random>
 #include <vector>
@@ -94,6 +95,33 @@ TEST(EigenChecks, SilentAndUntouched) {
   for (double v : wr) EXPECT_EQ(v, 3.0);
   for (C v : zh) EXPECT_EQ(v, C(3.0));
   EXPECT_EQ(select, (std::vector<int>{1, 0, 0, 0}));
+}
+
+// Scaling a matrix with a NaN: LAPACK's balancing would stop the process
+// through its own error handler; the layer answers INFO = -3 silently and
+// leaves A alone.  Permuting alone, and an infinity, still balance.
+TEST(EigenChecks, BalancingANaN) {
+  const double nan = std::nan(""), inf = std::numeric_limits<double>::infinity();
+  struct Case {
+    const char* job;
+    double entry;
+    int want;
+  } cases[] = {{"S", nan, -3}, {"B", nan, -3}, {"P", nan, 0}, {"N", nan, 0}, {"B", inf, 0}};
+  for (const Case& c : cases) {
+    std::vector<double> a = {1, 2, c.entry, 4}, scale(2);
+    std::vector<C> za = {1, 2, C(0, c.entry), 4};
+    int ilo, ihi, info = 99, zinfo = 99;
+    const std::string out = kivtest::capture_stdout([&] {
+      DGEBAL(c.job, 2, a.data(), 2, &ilo, &ihi, scale.data(), &info, 1);
+      ZGEBAL(c.job, 2, za.data(), 2, &ilo, &ihi, scale.data(), &zinfo, 1);
+    });
+    EXPECT_EQ(out, "") << c.job;
+    EXPECT_EQ(info, c.want) << c.job << c.entry;
+    EXPECT_EQ(zinfo, c.want) << c.job << c.entry;
+    if (c.want != 0) {
+      EXPECT_EQ(a[0], 1.0);
+    }
+  }
 }
 
 TEST(Hseqr, OneByOne) {

@@ -7,6 +7,7 @@
 #include <complex>
 #include <cstring>
 #include <functional>
+#include <limits>
 #include <random>
 #include <string>
 #include <vector>
@@ -337,6 +338,67 @@ TEST(Determinant, OverflowUnderflowAndSingular) {
   EXPECT_EQ(ifail, 3);  // the running product is tested, as the routine says
 }
 
+// Pivots whose product leaves the range of a double, or is no number at
+// all: the scaled determinant still comes out (an infinite or NaN pivot
+// gives that DETF with DETE = 0, as the plain determinant gives NaN or
+// reports overflow), and no scaling loop spins.  Diagonal matrices, so the
+// pivots are the entries and the exact determinants are powers of two.
+TEST(Determinant, ExtremeAndNonFinitePivots) {
+  const double inf = std::numeric_limits<double>::infinity(), nan = std::nan("");
+  const double tiny = std::numeric_limits<double>::denorm_min();  // 2^-1074
+  struct Case {
+    std::vector<double> diagonal;
+    double detf;  // NaN: expect a NaN
+    int dete;
+    int f03aaf_ierr;  // and DET = 0 after it; 0: DET is the NaN or the product
+  } cases[] = {
+      {{0.1, tiny}, 0.1 * 4.0, -1076, 3},    // 0.4 * 2^-1076 = 0.1 * 2^-1074
+      {{tiny, tiny}, 0.0625, -2144, 3},      // 2^-2148
+      {{0x1.8p1023, 0x1.8p1023}, 0.5625, 2048, 2},
+      {{inf}, inf, 0, 2},
+      {{2.0, -inf, 3.0}, -inf, 0, 2},
+      {{nan, 1.0}, nan, 0, 0},
+      {{nan, tiny, inf}, nan, 0, 0},
+  };
+  for (const Case& c : cases) {
+    const int n = static_cast<int>(c.diagonal.size());
+    std::vector<double> a(n * n, 0.0), piv(n);
+    for (int i = 0; i < n; ++i) a[i + i * n] = c.diagonal[i];
+    const std::vector<double> a0 = a;
+    double detf = 7, det = 7;
+    int dete = 7, ifail = 1;
+    char record[KIV2_RECORD_LEN + 1];
+    F03AFF(n, 0.0, a.data(), n, &detf, &dete, piv.data(), record, &ifail, KIV2_RECORD_LEN);
+    EXPECT_EQ(ifail, 0) << c.diagonal[0];
+    if (std::isnan(c.detf)) {
+      EXPECT_TRUE(std::isnan(detf)) << c.diagonal[0];
+    } else {
+      EXPECT_EQ(detf, c.detf) << c.diagonal[0];
+    }
+    EXPECT_EQ(dete, c.dete) << c.diagonal[0];
+
+    a = a0, ifail = 1;
+    F03AAF(a.data(), n, n, &det, piv.data(), &ifail);
+    EXPECT_EQ(ifail, c.f03aaf_ierr) << c.diagonal[0];
+    if (c.f03aaf_ierr != 0) {
+      EXPECT_EQ(det, 0.0);
+    } else {
+      EXPECT_TRUE(std::isnan(det));
+    }
+  }
+  // A full matrix with an infinite entry, through the inverse as well.
+  double a[4] = {1.0, 2.0, inf, 3.0}, x[4], piv[2], detf;
+  int dete, ifail = 1;
+  char record[KIV2_RECORD_LEN + 1];
+  F03AFF(2, 0.0, a, 2, &detf, &dete, piv, record, &ifail, KIV2_RECORD_LEN);
+  EXPECT_EQ(ifail, 0);
+  EXPECT_EQ(detf, -inf);  // -(2 * (inf - 3/2))
+  double b[4] = {1.0, 2.0, inf, 3.0};
+  ifail = 1;
+  F01AAZ(b, 2, 2, x, 2, piv, &ifail);
+  EXPECT_EQ(ifail, 0);
+}
+
 TEST(Determinant, Messages) {
   double a[4] = {1, 2, 3, 4}, work[2], det;
   int ifail = -1;
@@ -363,6 +425,15 @@ TEST(Determinant, Messages) {
   F03AFF(-3, 0.0, zero, 2, &detf, &dete, piv, record, &ifail, KIV2_RECORD_LEN);
   EXPECT_EQ(ifail, 2);
   EXPECT_EQ(std::string(record), "F03AFF     2 99999     1               -3");
+}
+
+// IX at the largest int: the unit diagonal is not written with the stride
+// IX + 1, which is no int.
+TEST(Inverse, LargestLeadingDimension) {
+  double a = 4.0, x = 0.0, piv;
+  int ifail = 1;
+  EXPECT_EQ(F01AAZ(&a, 1, 1, &x, std::numeric_limits<int>::max(), &piv, &ifail), 0);
+  EXPECT_EQ(x, 0.25);
 }
 
 TEST(Inverse, ResidualAndErrors) {
@@ -465,6 +536,55 @@ TEST(NormEstimate, AgainstExactOneNorm) {
       ++trials;
     }
   EXPECT_GT(equal, trials * 3 / 4);
+}
+
+// A state in ISAVE that the estimator cannot have left there ends the
+// estimation with error 1 and KASE = 0, never an access outside X; the
+// states it can leave, with whatever the later fields hold before they are
+// set, carry on.  X and the sign array are exactly N long.
+TEST(NormEstimate, DamagedStateIsRefused) {
+  const int n = 4, imin = std::numeric_limits<int>::min();
+  struct Case {
+    int isave[3];
+    bool refused;
+  } cases[] = {
+      {{0, 1, 2}, true},     {{6, 1, 2}, true},          {{imin, 1, 2}, true},
+      {{3, 0, 2}, true},     {{4, n + 1, 2}, true},      {{4, imin, 3}, true},
+      {{4, 1, 1}, true},     {{3, 2, 6}, true},          {{4, 2, imin}, true},
+      {{1, imin, imin}, false}, {{2, n + 9, -1}, false}, {{4, n, 5}, false},
+      {{5, imin, imin}, false},
+  };
+  for (const Case& c : cases) {
+    for (bool complex : {false, true}) {
+      std::vector<double> x(n, 0.5), work(n);
+      std::vector<C> zx(n, C(0.5)), zwork(n);
+      std::vector<int> isgn(n, 1), isave(c.isave, c.isave + 3);
+      double est = 1.0;
+      int kase = 1, ifail = 1;
+      char record[KIV2_RECORD_LEN + 1];
+      if (complex)
+        F04ZCF(&kase, n, zx.data(), &est, zwork.data(), isave.data(), record, &ifail, 200);
+      else
+        F04YCF(&kase, n, x.data(), &est, work.data(), isgn.data(), isave.data(), record, &ifail,
+               200);
+      EXPECT_EQ(ifail, c.refused ? 1 : 0) << c.isave[0] << " " << c.isave[1] << " " << c.isave[2];
+      if (c.refused) {
+        EXPECT_EQ(kase, 0);
+        EXPECT_EQ(std::string(record).substr(0, 24),
+                  std::string(complex ? "F04ZCF" : "F04YCF") + "     1 99998     3");
+      }
+    }
+  }
+  int kase = 2, ifail = -1, isgn, isave[3] = {7, 0, 0};
+  double x, est, work;
+  char record[KIV2_RECORD_LEN + 1];
+  const std::string out = kivtest::capture_stdout(
+      [&] { F04YCF(&kase, 1, &x, &est, &work, &isgn, isave, record, &ifail, 200); });
+  EXPECT_NE(out.find(" ** On entry, KASE .ne. 0 and ISAVE does not hold a state of the "
+                     "estimation:\n    ISAVE(1) =               7, ISAVE(2) =               0,\n"
+                     "    ISAVE(3) =               0.\n"),
+            std::string::npos)
+      << out;
 }
 
 TEST(NormEstimate, NBelowOne) {

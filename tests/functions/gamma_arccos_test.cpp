@@ -79,6 +79,9 @@ TEST(Gamma, Thresholds) {
       {1.0e-17, 0, 1.0e17},
       {-1.0e-17, 0, -1.0e17},
       {0.0, 3, 1.0 / 2.23e-308},
+      {-0.0, 3, 1.0 / 2.23e-308},  // the positive value, as at +0
+      {std::numeric_limits<double>::infinity(), 1, 4.3e+304},
+      {-std::numeric_limits<double>::infinity(), 2, 0.0},
       {-1.0e-310, 3, -1.0 / 2.23e-308},
       {-3.0, 4, 4.3e+304},
       {-170.0, 4, 4.3e+304},

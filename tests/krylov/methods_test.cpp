@@ -198,7 +198,8 @@ TEST(Methods, IterationLimit) {
   }
 }
 
-// The permutation [0 1; 1 0] with b = e1: (r0, A u) = 0 at the first step.
+// The permutation [0 1; 1 0] with b = e1: (r0, A u) = 0 at the first step,
+// from x0 = 0 and from x0 = (0, 1/2) (r0 = e1 / 2); V is still b - A U.
 TEST(Methods, BreakdownReportsTheIteration) {
   Csr<double> a;
   a.n = 2;
@@ -207,15 +208,17 @@ TEST(Methods, BreakdownReportsTheIteration) {
   a.add(0, 1.0);
   a.end_row();
   const std::vector<double> b = {1.0, 0.0};
-  for (const char* method : {"CGS", "BICGSTAB", "TFQMR"}) {
-    SCOPED_TRACE(method);
-    Options o;
-    o.method = method;
-    o.anorm = 1.0;
-    const Outcome<double> run = solve(a, b, o);
-    EXPECT_EQ(run.ifail, 6);
-    EXPECT_EQ(run.itn, 1);
-  }
+  for (const char* method : {"CGS", "BICGSTAB", "TFQMR"})
+    for (const std::vector<double>& x0 : {std::vector<double>{0.0, 0.0}, {0.0, 0.5}}) {
+      SCOPED_TRACE(std::string(method) + " x0(2) = " + std::to_string(x0[1]));
+      Options o;
+      o.method = method;
+      o.anorm = 1.0;
+      const Outcome<double> run = solve(a, b, o, x0);
+      EXPECT_EQ(run.ifail, 6);
+      EXPECT_EQ(run.itn, 1);
+      EXPECT_EQ(run.r, residual(a, b, run.x));
+    }
 }
 
 // TFQMR's w vectors are the CGS residuals, which here peak near 1e10 in the

@@ -78,15 +78,6 @@ Options cgs() {
   return o;
 }
 
-const Csr<double>& matrix() {
-  static const Csr<double> a = convection_diffusion<double>(6, 0.5);
-  return a;
-}
-std::vector<double> rhs() {
-  std::vector<double> b(matrix().n);
-  for (int i = 0; i < matrix().n; ++i) b[i] = std::sin(1.0 + i);
-  return b;
-}
 
 TEST(Protocol, FirstRequestsOfTheNormEstimate) {
   struct Case {

@@ -5,7 +5,9 @@
 #include <chrono>
 #include <cmath>
 #include <complex>
+#include <cstdint>
 #include <functional>
+#include <limits>
 #include <numeric>
 #include <random>
 #include <string>
@@ -309,6 +311,11 @@ TEST(Rearrange, FailuresRestoreSignsAndKeepTheData) {
       {{2, 2, 3}, 1, 3, "contains a repeated value:               2."},
       {{3, 1, 2, 2}, 1, 3, "contains a repeated value:               2."},
       {{2, 3, 1, 5, 5}, 1, 3, "contains a repeated value:               5."},
+      // Cycles completed before the repeat is met, and a chain ending in one.
+      {{2, 1, 4, 5, 5}, 1, 3, "contains a repeated value:               5."},
+      {{3, 1, 2, 1}, 1, 3, "contains a repeated value:               1."},
+      {{4, 3, 2, 1, 6, 6}, 1, 3, "contains a repeated value:               6."},
+      {{9, 3, 4, 2, 6, 6}, 2, 3, "contains a repeated value:               6."},
       {{1, 0}, 1, 2, "I =               2, I%(I) =               0."},
       {{3, 4, 1, 2, 9}, 1, 2, "I =               5, I%(I) =               9."},
       {{7, 3, 2, 1}, 2, 2, "I =               4, I%(I) =               1."},
@@ -319,9 +326,9 @@ TEST(Rearrange, FailuresRestoreSignsAndKeepTheData) {
       const std::string routine(name);
       const bool rank_vector = routine[3] == 'E';
       std::vector<int> p = c.p;
-      std::vector<double> rv{1.5, 2.5, 3.5, 4.5, 5.5};
-      std::vector<int> iv{1, 2, 3, 4, 5};
-      std::vector<Complex> cv{{1, 1}, {2, 2}, {3, 3}, {4, 4}, {5, 5}};
+      std::vector<double> rv{1.5, 2.5, 3.5, 4.5, 5.5, 6.5};
+      std::vector<int> iv{1, 2, 3, 4, 5, 6};
+      std::vector<Complex> cv{{1, 1}, {2, 2}, {3, 3}, {4, 4}, {5, 5}, {6, 6}};
       const auto rep = report([&](char* rec, int* f) {
         if (routine == "M01EAF") return M01EAF(rv.data(), c.m1, m2, p.data(), rec, f, 200);
         if (routine == "M01EBF") return M01EBF(iv.data(), c.m1, m2, p.data(), rec, f, 200);
@@ -342,17 +349,14 @@ TEST(Rearrange, FailuresRestoreSignsAndKeepTheData) {
       EXPECT_EQ(rep.record.substr(0, 18), routine + "     " + std::to_string(c.ierr) +
                                               (c.ierr == 2 ? " 99996" : " 99995"))
           << name;
-      for (int x : p) EXPECT_GE(x, 0) << name;
-      if (routine != "M01ZAF" || c.ierr == 2) {
-        EXPECT_EQ(p, c.p) << name;
-      }
+      EXPECT_EQ(p, c.p) << name;  // M01ZAF too: it puts back what it inverted
       std::vector<double> sorted = rv;
       std::sort(sorted.begin(), sorted.end());
-      EXPECT_EQ(sorted, (std::vector<double>{1.5, 2.5, 3.5, 4.5, 5.5})) << name;
+      EXPECT_EQ(sorted, (std::vector<double>{1.5, 2.5, 3.5, 4.5, 5.5, 6.5})) << name;
       std::sort(iv.begin(), iv.end());
-      EXPECT_EQ(iv, (std::vector<int>{1, 2, 3, 4, 5})) << name;
+      EXPECT_EQ(iv, (std::vector<int>{1, 2, 3, 4, 5, 6})) << name;
       if (c.ierr == 2) {
-        EXPECT_EQ(rv, (std::vector<double>{1.5, 2.5, 3.5, 4.5, 5.5})) << name;
+        EXPECT_EQ(rv, (std::vector<double>{1.5, 2.5, 3.5, 4.5, 5.5, 6.5})) << name;
       }
     }
   }
@@ -376,6 +380,56 @@ TEST(Permutation, InverseTwiceIsIdentityAndCheckAcceptsPermutations) {
     EXPECT_EQ(ifail, 0);
     M01ZAF(q.data(), 2, n + 1, record, &ifail, KIV2_RECORD_LEN);
     EXPECT_EQ(q, p);
+  }
+}
+
+// A section at the top of the int range: M2 = INT_MAX must end every loop
+// and rank count without stepping past the largest int.  The arrays are
+// addressed from a base far below the two elements that exist, so this
+// runs only where pointers are 64 bits wide.
+TEST(Section, EndsAtTheLargestInt) {
+  if constexpr (sizeof(void*) < 8) GTEST_SKIP() << "needs a 64-bit address space";
+  constexpr int m2 = std::numeric_limits<int>::max(), m1 = m2 - 1;
+  int pv[2], rk[2], iv[2];
+  double dv[2];
+  // 1-based arrays whose elements M1 and M2 are pv[0] and pv[1], the
+  // address formed as an integer (no array of that size exists).
+  const auto base = [](auto* a) {
+    const std::uintptr_t at =
+        reinterpret_cast<std::uintptr_t>(a) - std::uintptr_t{m1 - 1} * sizeof *a;
+    return reinterpret_cast<decltype(a)>(at);
+  };
+  char record[KIV2_RECORD_LEN + 1];
+  struct Case {
+    int p0, p1, ierr;
+  };
+  for (const Case c : {Case{m2, m1, 0}, Case{m1, m2, 0}, Case{m2, m2, 3}}) {
+    for (const char* name : {"M01EBF", "M01ZAF", "M01ZBF"}) {
+      const std::string routine(name);
+      pv[0] = c.p0, pv[1] = c.p1, iv[0] = 10, iv[1] = 20;
+      int ifail = 1;
+      if (routine == "M01EBF") M01EBF(base(iv), m1, m2, base(pv), record, &ifail, 200);
+      if (routine == "M01ZAF") M01ZAF(base(pv), m1, m2, record, &ifail, 200);
+      if (routine == "M01ZBF") M01ZBF(base(pv), m1, m2, record, &ifail, 200);
+      EXPECT_EQ(ifail, c.ierr) << name << " " << c.p0;
+      EXPECT_EQ(pv[0], c.p0) << name;  // these are their own inverses
+      EXPECT_EQ(pv[1], c.p1) << name;
+      if (routine == "M01EBF" && c.ierr == 0) {
+        EXPECT_EQ(iv[c.p0 - m1], 10) << c.p0;
+      }
+    }
+  }
+  for (const char* order : {"A", "D"}) {
+    dv[0] = 2.0, dv[1] = 1.0;
+    int ifail = 1;
+    M01DAF(base(dv), m1, m2, order, base(rk), record, &ifail, 1, 200);
+    EXPECT_EQ(ifail, 0);
+    EXPECT_EQ(rk[0], *order == 'A' ? m2 : m1);
+    EXPECT_EQ(rk[1], *order == 'A' ? m1 : m2);
+    ifail = 1;
+    M01CAF(base(dv), m1, m2, order, record, &ifail, 1, 200);
+    EXPECT_EQ(ifail, 0);
+    EXPECT_EQ(dv[0], *order == 'A' ? 1.0 : 2.0);
   }
 }
 

@@ -1,7 +1,9 @@
 // Sparse matrix-vector products against dense products, and their failures.
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <cmath>
+#include <cstdio>
 #include <complex>
 #include <random>
 #include <set>
@@ -112,19 +114,46 @@ int symmetric(const Coo<T>& m, const char* check, const std::vector<T>& x,
                   y.data(), record, &ifail, 1, KIV2_RECORD_LEN);
 }
 
+// Swaps runs of three entries with others and repeats every seventh: runs
+// of one row broken up, rows met again, repeated locations.
 template <class T>
-void against_dense(unsigned seed) {
-  for (int n : {1, 7, 60}) {
-    const Coo<T> g = random_matrix<T>(n, 4 * n, false, seed + n);
-    const Coo<T> s = random_matrix<T>(n, 4 * n, true, seed + 2 * n);
+void scramble(Coo<T>& m, std::mt19937& gen) {
+  const int count = m.nnz();
+  for (int k = 0; k + 8 < count; k += 8) {
+    const int other = std::uniform_int_distribution<int>(0, count - 4)(gen);
+    for (int t = 0; t < 3; ++t) {
+      std::swap(m.a[k + t], m.a[other + t]);
+      std::swap(m.irow[k + t], m.irow[other + t]);
+      std::swap(m.icol[k + t], m.icol[other + t]);
+    }
+  }
+  for (int k = 0; k < count; k += 7) {
+    m.a.push_back(random_value<T>(gen));
+    m.irow.push_back(m.irow[k]);
+    m.icol.push_back(m.icol[k]);
+  }
+}
+
+// Every product against the dense one.  UNSORTED: scrambled storage,
+// longer than one block of checked indices, multiplied with CHECK = 'N'.
+template <class T>
+void against_dense(unsigned seed, bool unsorted = false) {
+  for (int n : unsorted ? std::vector<int>{1, 9, 300} : std::vector<int>{1, 7, 60}) {
+    const int count = (unsorted ? 5 : 4) * n;
+    Coo<T> g = random_matrix<T>(n, count, false, seed + n);
+    Coo<T> s = random_matrix<T>(n, count, true, seed + (unsorted ? 3 : 2) * n);
     std::mt19937 gen(seed);
-    std::vector<T> x(n), y(n);
+    if (unsorted) {
+      scramble(g, gen);
+      scramble(s, gen);
+    }
+    std::vector<T> x(n), y(n, T(7.0));
     for (T& v : x) v = random_value<T>(gen);
     for (const char* trans : {"N", "t"}) {
-      EXPECT_EQ(general(g, trans, "C", x, y), 0);
+      EXPECT_EQ(general(g, trans, unsorted ? "N" : "C", x, y), 0);
       EXPECT_LT(error_in_eps(dense(g, *trans == 'N' ? 'N' : 'T'), x, y), 30.0) << n << trans;
     }
-    EXPECT_EQ(symmetric(s, "c", x, y), 0);
+    EXPECT_EQ(symmetric(s, unsorted ? "N" : "c", x, y), 0);
     EXPECT_LT(error_in_eps(dense(s, 'S'), x, y), 30.0) << n;
   }
 }
@@ -210,6 +239,78 @@ TEST(Products, UncheckedIndicesOutsideTheMatrixAreRefused) {
   });
   EXPECT_EQ(rep.ifail, 3);
   EXPECT_EQ(rep.record.substr(0, 18), "F11XEF     3 99994");
+}
+
+TEST(Products, UncheckedUnsortedStorageAgreesWithDenseProducts) {
+  against_dense<double>(11, true);
+  against_dense<Complex>(12, true);
+}
+
+// The first bad index is the one reported, wherever blocks of checked
+// column indices begin and end: a bad row before a bad column and the
+// reverse, in the first and in a later block.
+TEST(Products, FirstBadIndexAcrossBlocks) {
+  const int n = 50, nnz = 1400;
+  Coo<double> m{n, {}, {}, {}};
+  for (int k = 0; k < nnz; ++k) {
+    m.a.push_back(1.0);
+    m.irow.push_back(1 + k / 28);
+    m.icol.push_back(1 + k % 28);
+  }
+  const std::vector<double> x(n, 1.0);
+  struct Case {
+    int row_at, col_at;  // 0-based entries given a bad row / column, or -1
+    int expected;        // IFAIL 3 position I
+    bool row;
+  };
+  const Case cases[] = {{3, 7, 4, true},       {9, 2, 3, false},        {600, 601, 601, true},
+                        {1023, 1022, 1023, false}, {-1, 511, 512, false}, {-1, 512, 513, false},
+                        {1399, -1, 1400, true},    {511, -1, 512, true}};
+  for (const Case& c : cases)
+    for (const char* trans : {"N", "T"}) {
+      SCOPED_TRACE(std::to_string(c.row_at) + " " + std::to_string(c.col_at) + trans);
+      Coo<double> bad = m;
+      if (c.row_at >= 0) bad.irow[c.row_at] = n + 1;
+      if (c.col_at >= 0) bad.icol[c.col_at] = 0;
+      std::vector<double> y(n);
+      auto rep = report([&](char* rec, int* f) {
+        return F11XAF(trans, n, nnz, bad.a.data(), bad.irow.data(), bad.icol.data(), "N",
+                      x.data(), y.data(), rec, f, 1, 1, KIV2_RECORD_LEN);
+      });
+      EXPECT_EQ(rep.ifail, 3);
+      char expect[80];
+      std::snprintf(expect, sizeof expect, "I = %16d, %s", c.expected, c.row ? "IROW" : "ICOL");
+      EXPECT_NE(rep.lines.find(expect), std::string::npos) << rep.lines;
+      EXPECT_EQ(y[0], kRealPoison);
+    }
+}
+
+// Indices at the ends of the int range, as row and as column, in every
+// product: refused with IFAIL 3, Y poisoned, nothing else touched.
+TEST(Products, UncheckedExtremeIndicesAreRefused) {
+  const std::vector<double> x{1.0, 2.0};
+  const std::vector<Complex> cx{1.0, 2.0};
+  for (int bad : {INT_MIN, INT_MIN + 1, -1, 0, 3, INT_MAX})
+    for (bool in_row : {true, false}) {
+      SCOPED_TRACE(std::to_string(bad) + (in_row ? " row" : " column"));
+      // A valid first entry, then the bad one (lower triangle when valid).
+      Coo<double> m{2, {1.0, 1.0}, {1, 2}, {1, 1}};
+      (in_row ? m.irow : m.icol)[1] = bad;
+      const Coo<Complex> c{2, {1.0, 1.0}, m.irow, m.icol};
+      for (const char* trans : {"N", "T"}) {
+        std::vector<double> y(2);
+        std::vector<Complex> cy(2);
+        EXPECT_EQ(general(m, trans, "N", x, y), 3);
+        EXPECT_EQ(y, (std::vector<double>{kRealPoison, kRealPoison}));
+        EXPECT_EQ(general(c, trans, "N", cx, cy), 3);
+        EXPECT_EQ(cy[1], Complex(kRealPoison, kRealPoison));
+      }
+      std::vector<double> y(2);
+      std::vector<Complex> cy(2);
+      EXPECT_EQ(symmetric(m, "N", x, y), 3);
+      EXPECT_EQ(y[0], kRealPoison);
+      EXPECT_EQ(symmetric(c, "N", cx, cy), 3);
+    }
 }
 
 // ---------------------------------------------------------------- failures

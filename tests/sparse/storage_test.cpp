@@ -330,6 +330,16 @@ TEST(SortingRoutines, WrappersPoisonAndBodiesResolve) {
     for (int x : istr) EXPECT_EQ(x, kPoison);
     for (int x : iwork) EXPECT_EQ(x, kPoison);
   }
+  // N = 0: ISTR(1) alone is poisoned (N + 1 elements), nothing after it.
+  auto host = reinterpret_cast<Host>(kiv2_entry("_q68381@48"));
+  int n = 0, nnz = 0, istr[2] = {5, 5}, iwork[1] = {5}, ifail = 1;
+  double a[1] = {1};
+  int irow[1] = {1}, icol[1] = {1};
+  host(&n, &nnz, a, irow, icol, "S", "R", istr, iwork, &ifail, 1, 1);
+  EXPECT_EQ(ifail, 1);
+  EXPECT_EQ(istr[0], kPoison);
+  EXPECT_EQ(istr[1], 5);
+  EXPECT_EQ(iwork[0], 5);
   EXPECT_EQ(kiv2_entry("_q38098@56"), reinterpret_cast<void*>(&F11ZAF));
   EXPECT_EQ(kiv2_entry("_q56966@56"), reinterpret_cast<void*>(&F11ZBF));
   EXPECT_EQ(kiv2_entry("_q70778@56"), reinterpret_cast<void*>(&F11ZNF));

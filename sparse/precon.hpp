@@ -1,0 +1,93 @@
+// Internal interface of the preconditioners and the one-call drivers: the
+// message texts they share, scalar helpers over real and complex values,
+// the SSOR row structure and solve, and the checked size arithmetic of the
+// workspace formulas.
+#pragma once
+
+#include <climits>
+#include <complex>
+
+#include "frame/errors.hpp"
+#include "frame/wrappers.hpp"
+#include "kiv2.h"
+#include "sparse/storage.hpp"
+
+namespace kiv::precon {
+
+using Complex = std::complex<double>;
+
+// The storage-check messages, in the order of the check codes 1 to 7.
+inline constexpr const char* kNSmall = " ** On entry, N .lt. 1: N =%16ld.";
+inline constexpr const char* kNnzSmall = " ** On entry, NNZ .lt. 1: NNZ =%16ld.";
+inline constexpr const char* kNnzLarge = " ** On entry, NNZ .gt. N**2:\n    NNZ =%16ld N =%16ld.";
+inline constexpr const char* kRowRange =
+    " ** On entry, IROW(I) .lt. 1 or IROW(I) .gt. N:\n"
+    "    I = %16ld, IROW(I) = %16ld, N = %16ld.";
+inline constexpr const char* kColRange =
+    " ** On entry, ICOL(I) .lt. 1 or ICOL(I) .gt. N:\n"
+    "    I = %16ld, ICOL(I) = %16ld, N = %16ld.";
+inline constexpr const char* kOrder = " ** On entry, A(I) is out of order:\n    I =%16ld.";
+inline constexpr const char* kDuplicate =
+    " ** On entry, the location (IROW(I), ICOL(I)) is a duplicate:\n    I =%16ld.";
+inline constexpr const char* kTransOption = " ** On entry, TRANS .ne. 'N' or 'T': TRANS = '%s'.";
+inline constexpr const char* kCheckOption = " ** On entry, CHECK .ne. 'C' or 'N': CHECK = '%s'.";
+inline constexpr const char* kOmegaRange =
+    " ** On entry, OMEGA .le. 0.0 or OMEGA .ge. 2.0: OMEGA = %12.4e.";
+inline constexpr const char* kNoDiagonal = " ** The matrix A has no diagonal entry in row%16ld.";
+
+// Reports a failed CS check (CODE 1..7, I the entry) with the texts above,
+// each optionally followed by SUFFIX: codes 1-3 as IERR_SIZE, 4-7 as
+// IERR_ENTRY.  MSG(k) gives the Message of code k (it carries the label).
+template <class Msg>
+void report_storage(Reporter& rep, sparse::StorageCheck c, int n, int nnz, const int* irow,
+                    const int* icol, int ierr_size, int ierr_entry, Msg msg) {
+  const int at = c.i - 1;
+  switch (c.code) {
+    case 1: rep.fail(ierr_size, msg(1), n); break;
+    case 2: rep.fail(ierr_size, msg(2), nnz); break;
+    case 3: rep.fail(ierr_size, msg(3), nnz, n); break;
+    case 4: rep.fail(ierr_entry, msg(4), c.i, irow[at], n); break;
+    case 5: rep.fail(ierr_entry, msg(5), c.i, icol[at], n); break;
+    default: rep.fail(ierr_entry, msg(c.code), c.i); break;
+  }
+}
+
+// Scalar helpers.  mul is the plain product, without the special-value
+// path of std::complex (these are the sums of products a dense product
+// forms).
+inline double mul(double a, double x) { return a * x; }
+inline Complex mul(Complex a, Complex x) {
+  return {a.real() * x.real() - a.imag() * x.imag(), a.real() * x.imag() + a.imag() * x.real()};
+}
+inline double conj(double a) { return a; }
+inline Complex conj(Complex a) { return std::conj(a); }
+inline double magnitude(double a) { return a < 0.0 ? -a : a; }
+inline double magnitude(Complex a) { return std::abs(a); }
+inline void poison(int n, double* x) { POISON_REALS(n, x); }
+inline void poison(int n, Complex* x) { POISON_COMPLEXES(n, x); }
+
+// A workspace requirement as the int the messages print, or INT_MAX when
+// it does not fit (then every int LWORK is below it, so it is refused).
+inline int clamp_requirement(long long req) { return req > INT_MAX ? INT_MAX : static_cast<int>(req); }
+
+// True when 1 <= v <= n, one compare.
+inline bool in_range(int v, int n) {
+  return static_cast<unsigned>(v) - 1u < static_cast<unsigned>(n);
+}
+
+// The row structure of a CS matrix in IWORK (2N+1 integers): IWORK(1..N+1)
+// the row starts, IWORK(N+1+i) the diagonal position of row i or 0.  The
+// rows are counted, so an unchecked matrix gets starts within 1..NNZ+1.
+// Returns -k when entry k has a row outside 1..N (nothing else is then
+// set), else the first row without a diagonal entry, or 0.
+int row_structure(int n, int nnz, const int* irow, const int* icol, int* iwork);
+
+// The SSOR solve M x = y (TRANS false) or M^H x = y, with the row
+// structure above, the reciprocal diagonal DINV and 0 < OMEGA < 2.  A
+// matrix that was not checked still has its indices kept within 1..N:
+// returns the 1-based position of the first bad column met, or 0.
+template <class T>
+int ssor_solve(bool trans, int n, const T* a, const int* icol, const int* iwork, const T* dinv,
+               double omega, const T* y, T* x);
+
+}  // namespace kiv::precon
