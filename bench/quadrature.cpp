@@ -48,10 +48,9 @@ std::vector<Case> make_cases() {
   return cases;
 }
 
-const std::vector<Case>& cases() {
-  static const std::vector<Case> c = make_cases();
-  return c;
-}
+// Built before the tables below, so destroyed after them.
+const std::vector<Case> g_cases = make_cases();
+const std::vector<Case>& cases() { return g_cases; }
 
 struct BallRun {
   double result, errest;

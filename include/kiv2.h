@@ -499,6 +499,8 @@ typedef double(KIV_CALL* kiv2_adaptern)(kiv2_funn fn, int ndim, const double* x,
  * @param[in] x     the point.
  * @param[in] user1 passed on unchanged.
  * @param[in] user2 passed on unchanged.
+ * @return what FN returned.
+ *
  * Bodies that take an adapter (C05AGF) accept this one, or NULL for it.
  */
 KIV_API double KIV_CALL CALLBACK_X(kiv2_fun1 fn, double x, void* user1, void* user2);
@@ -511,6 +513,7 @@ KIV_API double KIV_CALL CALLBACK_X(kiv2_fun1 fn, double x, void* user1, void* us
  * @param[in] x     the point, NDIM doubles.
  * @param[in] user1 passed on unchanged.
  * @param[in] user2 passed on unchanged.
+ * @return what FN returned.
  */
 KIV_API double KIV_CALL CALLBACK_NDIM_X(kiv2_funn fn, int ndim, const double* x, void* user1,
                                         void* user2);
@@ -2670,6 +2673,9 @@ KIV_API double KIV_CALL ZLANHS(const char* norm, int n, const kiv2_complex* a,  
 /**
  * @brief Zeros of the real quartic E z^4 + A z^3 + B z^2 + C z + D, as the
  *        eigenvalues of its balanced companion matrix, with error estimates.
+ *
+ * Exported as `_q37432@36`.
+ *
  * @param[in]  e    leading coefficient, nonzero.
  * @param[in]  a    coefficient of z^3.
  * @param[in]  b    coefficient of z^2.
@@ -2682,6 +2688,7 @@ KIV_API double KIV_CALL ZLANHS(const char* norm, int n, const kiv2_complex* a,  
  * @param[out] zerr error estimates: eps * ||T||_1 / s_i, s_i the reciprocal
  *                  condition number of the eigenvalue (eps for a zero at 0).
  * @param[in,out] ifail error indicator (0 hard, 1 silent, -1 soft).
+ * @return the final IFAIL.
  * @par IFAIL
  *  - 1: E = 0 (nothing written).
  *  - 2: a coefficient of the companion matrix overflows, or a coefficient
@@ -2695,11 +2702,18 @@ KIV_API int KIV_CALL C02ALF_HOST(const double* e, const double* a, const double*
                                  double* zerr, int* ifail);
 /**
  * @brief Body of C02ALF (not exported).
- * @param[in] e, a, b, c, d  the coefficients, by value.
- * @param[out] zr, zi, zerr  as in C02ALF_HOST, 4 each.
+ * @param[in] e E, the leading coefficient, by value.
+ * @param[in] a A, the coefficient of z^3, by value.
+ * @param[in] b B, the coefficient of z^2, by value.
+ * @param[in] c C, the coefficient of z, by value.
+ * @param[in] d D, the constant term, by value.
+ * @param[out] zr as in C02ALF_HOST, 4 doubles.
+ * @param[out] zi as in C02ALF_HOST, 4 doubles.
+ * @param[out] zerr as in C02ALF_HOST, 4 doubles.
  * @param[out] record        message record, KIV2_RECORD_LEN characters.
  * @param[in,out] ifail      as in C02ALF_HOST.
  * @param[in] record_len     KIV2_RECORD_LEN.
+ * @return the final IFAIL.
  * @par IFAIL
  * As C02ALF_HOST.
  */
@@ -2709,6 +2723,9 @@ KIV_API int KIV_CALL C02ALF(double e, double a, double b, double c, double d, do
 /**
  * @brief Zeros of the complex quartic E z^4 + A z^3 + B z^2 + C z + D with
  *        error estimates, through the complex Schur form.
+ *
+ * Exported as `_q86094@36`.
+ *
  * @param[in]  e    leading coefficient, nonzero.
  * @param[in]  a    coefficient of z^3.
  * @param[in]  b    coefficient of z^2.
@@ -2718,6 +2735,7 @@ KIV_API int KIV_CALL C02ALF(double e, double a, double b, double c, double d, do
  * @param[out] zi   imaginary parts.
  * @param[out] zerr error estimates, as for C02ALF.
  * @param[in,out] ifail error indicator.
+ * @return the final IFAIL.
  * @par IFAIL
  *  - 1: E = (0,0).
  *  - 2: a coefficient of the companion matrix overflows or is not finite.
@@ -2729,11 +2747,18 @@ KIV_API int KIV_CALL C02ANF_HOST(const kiv2_complex* e, const kiv2_complex* a,  
                                  int* ifail);
 /**
  * @brief Body of C02ANF (not exported).
- * @param[in] e, a, b, c, d  the coefficients, by value.
- * @param[out] zr, zi, zerr  as in C02ANF_HOST.
+ * @param[in] e E, the leading coefficient, by value.
+ * @param[in] a A, the coefficient of z^3, by value.
+ * @param[in] b B, the coefficient of z^2, by value.
+ * @param[in] c C, the coefficient of z, by value.
+ * @param[in] d D, the constant term, by value.
+ * @param[out] zr as in C02ANF_HOST.
+ * @param[out] zi as in C02ANF_HOST.
+ * @param[out] zerr as in C02ANF_HOST.
  * @param[out] record        message record.
  * @param[in,out] ifail      as in C02ANF_HOST.
  * @param[in] record_len     KIV2_RECORD_LEN.
+ * @return the final IFAIL.
  * @par IFAIL
  * As C02ANF_HOST.
  */
@@ -2747,6 +2772,9 @@ KIV_API int KIV_CALL C02ANF(kiv2_complex e, kiv2_complex a, kiv2_complex b, kiv2
  *        bisection, linear and rational interpolation) until its half-width
  *        is at most EPS/2 * max(1, |X|).  F is called through the library's
  *        adapter with the user words untouched.
+ *
+ * Exported as `_q27089@40`.
+ *
  * @param[in,out] x  starting point; on exit the zero found (or the point
  *                   where F was not finite, IFAIL 7).
  * @param[in]  h     first step of the search, X + H != X.
@@ -2758,6 +2786,7 @@ KIV_API int KIV_CALL C02ANF(kiv2_complex e, kiv2_complex a, kiv2_complex b, kiv2
  * @param[in]  user1 handed to F unchanged.
  * @param[in]  user2 handed to F unchanged.
  * @param[in,out] ifail error indicator.
+ * @return the final IFAIL.
  * @par IFAIL
  *  - 1: EPS <= 0, X + H = X, or X or H not finite.
  *  - 2: no sign change found; A, B the extreme points reached.
@@ -2773,16 +2802,24 @@ KIV_API int KIV_CALL C05AGF_HOST(double* x, const double* h, const double* eps, 
                                  void* user1, void* user2, int* ifail);
 /**
  * @brief Body of C05AGF.
+ *
+ * Exported as `_q89748@64`.
+ *
  * @param[in,out] x      as in C05AGF_HOST.
- * @param[in] h, eps, eta by value, as in C05AGF_HOST.
+ * @param[in] h by value, as in C05AGF_HOST.
+ * @param[in] eps by value, as in C05AGF_HOST.
+ * @param[in] eta by value, as in C05AGF_HOST.
  * @param[in] f          the function.
  * @param[in] adapter    the adapter F is called through: CALLBACK_X, or NULL
  *                       for it.
- * @param[out] a, b      as in C05AGF_HOST.
- * @param[in] user1, user2 handed to F unchanged.
+ * @param[out] a as in C05AGF_HOST.
+ * @param[out] b as in C05AGF_HOST.
+ * @param[in] user1 handed to F unchanged.
+ * @param[in] user2 handed to F unchanged.
  * @param[out] record    message record.
  * @param[in,out] ifail  as in C05AGF_HOST.
  * @param[in] record_len KIV2_RECORD_LEN.
+ * @return the final IFAIL.
  * @par IFAIL
  * As C05AGF_HOST.
  */
@@ -2795,6 +2832,9 @@ KIV_API int KIV_CALL C05AGF(double* x, double h, double eps, double eta, kiv2_fu
  *        on which f changes sign, within [BOUNDL, BOUNDU]: steps from X
  *        that double (reversing when f grows), clipped at the bounds, with
  *        up to three restarts from X with steps -H/10, H/100, -H/1000.
+ *
+ * Exported as `_q25440@36`.
+ *
  * @param[in,out] x  on the first call the start, BOUNDL <= X <= BOUNDU;
  *                   then the point to evaluate; on success one end.
  * @param[in]  fx    f(X) when IND = -1 on the first call, or on a re-entry.
@@ -2806,6 +2846,7 @@ KIV_API int KIV_CALL C05AGF(double* x, double h, double eps, double eta, kiv2_fu
  * @param[in,out] ind 1 (start, no value) or -1 (start, FX = f(X)); on
  *                   return 2 or 3 asks for FX = f(X), 0 means finished.
  * @param[in,out] ifail error indicator.
+ * @return the final IFAIL.
  * @par IFAIL
  *  - 1: BOUNDU <= BOUNDL, X outside the bounds, or X +- H both outside.
  *  - 2: H too small for X.
@@ -2824,13 +2865,15 @@ KIV_API int KIV_CALL C05AVF_HOST(double* x, const double* fx, double* h,        
  * @param[in,out] x      as in C05AVF_HOST.
  * @param[in] fx         by value.
  * @param[in,out] h      as in C05AVF_HOST.
- * @param[in] boundl, boundu by value.
+ * @param[in] boundl by value.
+ * @param[in] boundu by value.
  * @param[out] y         as in C05AVF_HOST.
  * @param[in,out] c      11 doubles.
  * @param[in,out] ind    as in C05AVF_HOST.
  * @param[out] record    message record.
  * @param[in,out] ifail  as in C05AVF_HOST.
  * @param[in] record_len KIV2_RECORD_LEN.
+ * @return the final IFAIL.
  * @par IFAIL
  * As C05AVF_HOST.
  */
@@ -2863,6 +2906,7 @@ KIV_API int KIV_CALL C05AVF(double* x, double fx, double* h, double boundl, doub
  *                      conventions of kiv2.h); on exit 0 or an error number listed under
  *                      IFAIL
  * @return the final IFAIL
+ * @return the final IFAIL.
  * @par IFAIL
  * - 1: N has a prime factor above 19
  * - 2: N has more than 20 prime factors
@@ -3565,6 +3609,9 @@ KIV_API int KIV_CALL C06RDF_HOST(const char* direct, const int* m,          /* _
  *        variables where the radius is mapped double-exponentially onto
  *        [0, RADIUS], taken shell by shell, the step halved after each
  *        pass (at most 6 halvings) until two passes agree.
+ *
+ * Exported as `_q22201@52`.
+ *
  * @param[in]  f      the integrand (kiv2_funn, KIV_CALL), called with the
  *                    adapter's copy of NDIM and the point.
  * @param[in]  ndim   2, 3 or 4.
@@ -3586,6 +3633,7 @@ KIV_API int KIV_CALL C06RDF_HOST(const char* direct, const int* m,          /* _
  * @param[in]  user1  handed to F unchanged.
  * @param[in]  user2  handed to F unchanged.
  * @param[in,out] ifail error indicator.
+ * @return the final IFAIL.
  * @par IFAIL
  *  - 1: the accuracy was not reached in the allowed halvings.
  *  - 2: the estimates stopped improving, or RELACC is below 10 eps.
@@ -3603,15 +3651,26 @@ KIV_API int KIV_CALL D01JAF_HOST(kiv2_funn f, const int* ndim, const double* rad
                                  int* ifail);
 /**
  * @brief Body of D01JAF.
+ *
+ * Exported as `_q39715@76`.
+ *
  * @param[in] f        the integrand.
  * @param[in] adapter  CALLBACK_NDIM_X, or NULL for it.
- * @param[in] ndim, radius, absacc, relacc, method, icoord by value, as in
- *                     D01JAF_HOST.
- * @param[out] result, errest, nfun as in D01JAF_HOST.
- * @param[in] user1, user2 handed to F unchanged.
+ * @param[in] ndim by value, as in D01JAF_HOST.
+ * @param[in] radius by value, as in D01JAF_HOST.
+ * @param[in] absacc by value, as in D01JAF_HOST.
+ * @param[in] relacc by value, as in D01JAF_HOST.
+ * @param[in] method by value, as in D01JAF_HOST.
+ * @param[in] icoord by value, as in D01JAF_HOST.
+ * @param[out] result as in D01JAF_HOST.
+ * @param[out] errest as in D01JAF_HOST.
+ * @param[out] nfun as in D01JAF_HOST.
+ * @param[in] user1 handed to F unchanged.
+ * @param[in] user2 handed to F unchanged.
  * @param[out] record  message record.
  * @param[in,out] ifail as in D01JAF_HOST.
  * @param[in] record_len KIV2_RECORD_LEN.
+ * @return the final IFAIL.
  * @par IFAIL
  * As D01JAF_HOST.
  */
@@ -3626,6 +3685,9 @@ KIV_API int KIV_CALL D01JAF(kiv2_funn f, kiv2_adaptern adapter, int ndim, double
  *        points), each extrapolated in h^2 with the lower orders; VALUES(k+1)
  *        is exact for polynomials of degree 2k+1.  A later call with MINORD
  *        as left by this one and a larger MAXORD continues the sequence.
+ *
+ * Exported as `_q14537@48`.
+ *
  * @param[in]  ndim    >= 2.
  * @param[in,out] vertex IV1 x IV2, column-major: columns 1..NDIM+1 the
  *                     vertices; columns NDIM+2..2 NDIM+2 workspace kept
@@ -3644,6 +3706,7 @@ KIV_API int KIV_CALL D01JAF(kiv2_funn f, kiv2_adaptern adapter, int ndim, double
  * @param[in]  user1   handed to FUNCTN unchanged.
  * @param[in]  user2   handed to FUNCTN unchanged.
  * @param[in,out] ifail error indicator.
+ * @return the final IFAIL.
  * @par IFAIL
  *  - 1: NDIM < 2, IV1 < NDIM+1, IV2 < 2 NDIM+2, MINORD < 0 or MAXORD <=
  *       MINORD (nothing changed).
@@ -3662,15 +3725,25 @@ KIV_API int KIV_CALL D01PAF_HOST(const int* ndim, double* vertex, const int* iv1
                                  void* user1, void* user2, int* ifail);
 /**
  * @brief Body of D01PAF.
- * @param[in] ndim, iv1, iv2, maxord by value, as in D01PAF_HOST.
- * @param[in,out] vertex, minord, values as in D01PAF_HOST.
+ *
+ * Exported as `_q47651@60`.
+ *
+ * @param[in] ndim by value, as in D01PAF_HOST.
+ * @param[in] iv1 by value, as in D01PAF_HOST.
+ * @param[in] iv2 by value, as in D01PAF_HOST.
+ * @param[in] maxord by value, as in D01PAF_HOST.
+ * @param[in,out] vertex as in D01PAF_HOST.
+ * @param[in,out] minord as in D01PAF_HOST.
+ * @param[in,out] values as in D01PAF_HOST.
  * @param[in] functn   the integrand.
  * @param[in] adapter  CALLBACK_NDIM_X, or NULL for it.
  * @param[out] errest  as in D01PAF_HOST.
- * @param[in] user1, user2 handed to FUNCTN unchanged.
+ * @param[in] user1 handed to FUNCTN unchanged.
+ * @param[in] user2 handed to FUNCTN unchanged.
  * @param[out] record  message record.
  * @param[in,out] ifail as in D01PAF_HOST.
  * @param[in] record_len KIV2_RECORD_LEN.
+ * @return the final IFAIL.
  * @par IFAIL
  * As D01PAF_HOST.
  */

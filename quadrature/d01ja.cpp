@@ -280,14 +280,20 @@ void ball(const kiv::CallbackN& f, int n, double radius, double absacc, double r
     for (long s = 1; s <= shells && !bad; ++s) {
       const double tau0 = h * std::sqrt(static_cast<double>(s));
       if (tau0 >= map.upper() || tau0 <= map.lower()) continue;
-      double rho, weight;
-      map.map(tau0, &rho, &weight);
-      const double scale = rho / std::sqrt(static_cast<double>(s));
-      const bool at_edge = map.at_edge(tau0);
+      // The map is evaluated once per shell, and only for a shell that has
+      // new points: many have none.
+      bool mapped = false, at_edge = false;
+      double rho = 0.0, weight = 0.0, scale = 0.0;
       kiv::quadrature::decompositions(n, s, [&](const auto& parts) {
         bool odd = pass == 0;
         for (int i = 0; i < n && !odd; ++i) odd = parts[i] % 2 != 0;
         if (!odd || bad) return;
+        if (!mapped) {
+          map.map(tau0, &rho, &weight);
+          scale = rho / std::sqrt(static_cast<double>(s));
+          at_edge = map.at_edge(tau0);
+          mapped = true;
+        }
         kiv::quadrature::shell_of(n, parts, [&](const auto& z) {
           for (int i = 0; i < n; ++i) point[i] = scale * static_cast<double>(z[i]);
           if (polar_form) to_polar(n, point, rho, polar);
