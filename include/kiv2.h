@@ -2906,7 +2906,6 @@ KIV_API int KIV_CALL C05AVF(double* x, double fx, double* h, double boundl, doub
  *                      conventions of kiv2.h); on exit 0 or an error number listed under
  *                      IFAIL
  * @return the final IFAIL
- * @return the final IFAIL.
  * @par IFAIL
  * - 1: N has a prime factor above 19
  * - 2: N has more than 20 prime factors
@@ -3345,53 +3344,41 @@ KIV_API int KIV_CALL C06PSF(const char* direct, int n, int m, kiv2_complex* x,  
 /* --------------------------------------------------------------------- */
 
 /**
- * @brief Transforms a multi-dimensional complex array along one dimension.
+ * @brief Host wrapper of C06PFF: transforms a multi-dimensional complex array along one
+ *        dimension.
  *
- * X holds ND(1) x ... x ND(NDIM) values, first index fastest; every sequence
- * along dimension L is transformed (forward with exp(-2 pi i jk/n), backward
- * with +i, both scaled by 1/sqrt(n), n = ND(L)).  Dimension L of length 1
- * leaves X unchanged.
+ * Every argument by address, followed by the length of DIRECT. The wrapper poisons
+ * WORK(1..LWORK), calls C06PFF and reports a disagreement between the returned IFAIL and
+ * the message record.
  *
- * @param[in]     entry      entry selector, 0 from the host wrapper; ignored.
- * @param[in]     direct     "F" forward or "B" backward (first letter read).
- * @param[in]     ndim       number of dimensions, >= 1.
- * @param[in]     l          the dimension to transform, 1 <= L <= NDIM.
- * @param[in]     nd         the NDIM lengths, each >= 1.
- * @param[in]     n          the number of values, the product of ND.
- * @param[in,out] x          N complex values, transformed in place.
- * @param[out]    work       LWORK complex values; WORK(1) = the work length used.
- * @param[in]     lwork      >= N + ND(L) + 15.
- * @param[out]    record     the message record (200 characters).
- * @param[in,out] ifail      the error convention on entry, the error number on exit.
- * @param[in]     direct_len length of DIRECT.
- * @param[in]     record_len 200.
+ * Exported as `_q27462@40`.
+ *
+ * @param[in]     direct     as DIRECT of C06PFF
+ * @param[in]     ndim       as NDIM of C06PFF, by address
+ * @param[in]     l          as L of C06PFF, by address
+ * @param[in]     nd         as ND of C06PFF
+ * @param[in]     n          as N of C06PFF, by address
+ * @param[in,out] x          as X of C06PFF
+ * @param[out]    work       as WORK of C06PFF
+ * @param[in]     lwork      as LWORK of C06PFF, by address
+ * @param[in,out] ifail      on entry how an error is reported (0, -1, 1, 11 or -13: see the
+ *                           conventions of kiv2.h); on exit 0 or an error number listed
+ *                           under IFAIL
+ * @param[in]     direct_len length of DIRECT, >= 1 (only its first character is read)
+ * @return the final IFAIL
  * @par IFAIL
- *  1 NDIM < 1; 2 L < 1 or L > NDIM; 3 invalid DIRECT; 4 some ND(I) < 1;
- *  5 N differs from the product of the ND(I); 6 LWORK too small (checked
- *  before 5); 7 ND(L) with 31 or more factors; 8 internal failure.  Lengths
- *  beyond the int range are shown as 2147483647.
+ * - 1: NDIM < 1
+ * - 2: L < 1 or L > NDIM
+ * - 3: DIRECT is not F or B
+ * - 4: some ND(I) < 1
+ * - 5: N differs from the product of the ND(I)
+ * - 6: LWORK < N + ND(L) + 15 (checked before 5)
+ * - 7: ND(L) has 31 or more prime factors
+ * - 8: unexpected internal failure
  * @par Workspace
- *  WORK(1) on exit: 2 ND(1) when NDIM = 1; otherwise (B+1) ND(L) with B the
- *  product of the lengths before L when B > 1, else (A+1) ND(L) with A the
- *  product of those after; 1 when ND(L) = 1.
- * Example: tests/fft/multidim_test.cpp.
- */
-KIV_API int KIV_CALL C06PFF(int entry, const char* direct, int ndim, int l,  /* _q92645@52 */
-                            const int* nd, int n, kiv2_complex* x, kiv2_complex* work,
-                            int lwork, char* record, int* ifail, int direct_len,
-                            int record_len);
-/**
- * @brief Host wrapper of C06PFF: every argument by address; poisons WORK(1..LWORK).
- * @param[in]     direct     as for C06PFF.
- * @param[in]     ndim       as for C06PFF, by address.
- * @param[in]     l          as for C06PFF, by address.
- * @param[in]     nd         as for C06PFF.
- * @param[in]     n          as for C06PFF, by address.
- * @param[in,out] x          as for C06PFF.
- * @param[out]    work       as for C06PFF.
- * @param[in]     lwork      as for C06PFF, by address.
- * @param[in,out] ifail      as for C06PFF.
- * @param[in]     direct_len length of DIRECT (the body is passed 1).
+ * WORK: LWORK complex values, LWORK >= N + ND(L) + 15.
+ * @par Example
+ * tests/fft/multidim_test.cpp.
  */
 KIV_API int KIV_CALL C06PFF_HOST(const char* direct, const int* ndim,        /* _q27462@40 */
                                  const int* l, const int* nd, const int* n, kiv2_complex* x,
@@ -3399,48 +3386,91 @@ KIV_API int KIV_CALL C06PFF_HOST(const char* direct, const int* ndim,        /* 
                                  int direct_len);
 
 /**
- * @brief Transforms a multi-dimensional complex array along every dimension.
+ * @brief Transforms a multi-dimensional complex array along one dimension.
  *
- * The dimensions of length 1 are skipped; the others are transformed in
- * increasing order, each as C06PFF does.  Its messages are composed in
- * lines of 180 characters.
+ * X holds ND(1) x ... x ND(NDIM) values, first index fastest; every sequence along
+ * dimension L is transformed, forward with exp(-2 pi i jk/n), backward with +i, both scaled
+ * by 1/sqrt(n), n = ND(L). A dimension of length 1 leaves X unchanged. Lengths beyond the
+ * int range are shown in the messages as 2147483647, never wrapped.
  *
- * @param[in]     entry      entry selector, 0 from the host wrapper; ignored.
- * @param[in]     direct     "F" forward or "B" backward.
- * @param[in]     ndim       number of dimensions, >= 1.
- * @param[in]     nd         the NDIM lengths, each >= 1.
- * @param[in]     n          the number of values, the product of ND.
- * @param[in,out] x          N complex values, transformed in place.
- * @param[out]    work       LWORK complex values; WORK(1) = the largest work
- *                           length C06PFF reports over L = 1 .. NDIM.
- * @param[in]     lwork      >= N + 3 (max ND(I) + 5).
- * @param[out]    record     the message record (200 characters).
- * @param[in,out] ifail      the error convention on entry, the error number on exit.
- * @param[in]     direct_len length of DIRECT.
- * @param[in]     record_len 200.
+ * Exported as `_q92645@52`.
+ *
+ * @param[in]     entry      entry selector, 0 from the host wrapper; any value, ignored
+ * @param[in]     direct     'F' forward transform, 'B' backward (either case)
+ * @param[in]     ndim       number of dimensions, >= 1
+ * @param[in]     l          the dimension to transform, 1 <= L <= NDIM
+ * @param[in]     nd         the NDIM lengths, each >= 1; ND(L) with fewer than 31 prime
+ *                           factors
+ * @param[in]     n          number of values, the product of the ND(I)
+ * @param[in,out] x          the N complex values; on exit their transforms along
+ *                           dimension L
+ * @param[out]    work       workspace of LWORK complex values; WORK(1) on exit is the work
+ *                           length used
+ * @param[in]     lwork      length of WORK, >= N + ND(L) + 15
+ * @param[out]    record     the message record, at least 200 characters: "NONE" on success,
+ *                           else the routine name, the error number, the message label and
+ *                           its values
+ * @param[in,out] ifail      on entry how an error is reported (0, -1, 1, 11 or -13: see the
+ *                           conventions of kiv2.h); on exit 0 or an error number listed
+ *                           under IFAIL
+ * @param[in]     direct_len length of DIRECT, >= 1 (only its first character is read)
+ * @param[in]     record_len length of RECORD: 200
+ * @return the final IFAIL
  * @par IFAIL
- *  1 NDIM < 1; 2 invalid DIRECT; 3 some ND(I) < 1; 4 N differs from the
- *  product of the ND(I); 5 LWORK too small (checked before 4); 6 an ND(I)
- *  with 31 or more factors (X unchanged); 7 internal failure.
+ * - 1: NDIM < 1
+ * - 2: L < 1 or L > NDIM
+ * - 3: DIRECT is not F or B
+ * - 4: some ND(I) < 1
+ * - 5: N differs from the product of the ND(I)
+ * - 6: LWORK < N + ND(L) + 15 (checked before 5)
+ * - 7: ND(L) has 31 or more prime factors
+ * - 8: unexpected internal failure
  * @par Workspace
- *  LWORK complex values, at least N + 3 (max ND(I) + 5).
- * Example: host/tour_fft.cpp (a 3-D transform).
+ * WORK: LWORK complex values, LWORK >= N + ND(L) + 15. WORK(1) on exit: 2 ND(1) when
+ * NDIM = 1; otherwise (B+1) ND(L), B the product of the lengths before L, when B > 1, else
+ * (A+1) ND(L), A the product of those after; 1 when ND(L) = 1.
+ * @par Example
+ * tests/fft/multidim_test.cpp.
  */
-KIV_API int KIV_CALL C06PJF(int entry, const char* direct, int ndim,         /* _q40979@48 */
+KIV_API int KIV_CALL C06PFF(int entry, const char* direct, int ndim, int l,  /* _q92645@52 */
                             const int* nd, int n, kiv2_complex* x, kiv2_complex* work,
                             int lwork, char* record, int* ifail, int direct_len,
                             int record_len);
+
 /**
- * @brief Host wrapper of C06PJF: every argument by address; poisons WORK(1..LWORK).
- * @param[in]     direct     as for C06PJF.
- * @param[in]     ndim       as for C06PJF, by address.
- * @param[in]     nd         as for C06PJF.
- * @param[in]     n          as for C06PJF, by address.
- * @param[in,out] x          as for C06PJF.
- * @param[out]    work       as for C06PJF.
- * @param[in]     lwork      as for C06PJF, by address.
- * @param[in,out] ifail      as for C06PJF.
- * @param[in]     direct_len length of DIRECT (the body is passed 1).
+ * @brief Host wrapper of C06PJF: transforms a multi-dimensional complex array along every
+ *        dimension.
+ *
+ * Every argument by address, followed by the length of DIRECT. The wrapper poisons
+ * WORK(1..LWORK), calls C06PJF and reports a disagreement between the returned IFAIL and
+ * the message record.
+ *
+ * Exported as `_q59607@36`.
+ *
+ * @param[in]     direct     as DIRECT of C06PJF
+ * @param[in]     ndim       as NDIM of C06PJF, by address
+ * @param[in]     nd         as ND of C06PJF
+ * @param[in]     n          as N of C06PJF, by address
+ * @param[in,out] x          as X of C06PJF
+ * @param[out]    work       as WORK of C06PJF
+ * @param[in]     lwork      as LWORK of C06PJF, by address
+ * @param[in,out] ifail      on entry how an error is reported (0, -1, 1, 11 or -13: see the
+ *                           conventions of kiv2.h); on exit 0 or an error number listed
+ *                           under IFAIL
+ * @param[in]     direct_len length of DIRECT, >= 1 (only its first character is read)
+ * @return the final IFAIL
+ * @par IFAIL
+ * - 1: NDIM < 1
+ * - 2: DIRECT is not F or B
+ * - 3: some ND(I) < 1
+ * - 4: N differs from the product of the ND(I)
+ * - 5: LWORK < N + 3 (max ND(I) + 5) (checked before 4)
+ * - 6: some ND(I) has 31 or more prime factors (X unchanged)
+ * - 7: unexpected internal failure
+ * @par Workspace
+ * WORK: LWORK complex values, LWORK >= N + 3 (max ND(I) + 5).
+ * @par Example
+ * the kivhost tour stop "A 3-D transform of a plane wave"; tests/fft/multidim_test.cpp.
  */
 KIV_API int KIV_CALL C06PJF_HOST(const char* direct, const int* ndim,        /* _q59607@36 */
                                  const int* nd, const int* n, kiv2_complex* x,
@@ -3448,157 +3478,332 @@ KIV_API int KIV_CALL C06PJF_HOST(const char* direct, const int* ndim,        /* 
                                  int direct_len);
 
 /**
- * @brief Discrete sine transforms of M real sequences stored by rows.
+ * @brief Transforms a multi-dimensional complex array along every dimension.
  *
- * x^_k = sqrt(2/N) sum_{j=1}^{N-1} x_j sin(pi j k/N), k = 1 .. N-1.  The
- * transform is its own inverse.  Its odd-numbered results are a running
- * sum, whose rounding error grows like N eps (about 1e-11 of the data's
- * size at N = 10^5), not log N as for the other transforms.
+ * X holds ND(1) x ... x ND(NDIM) values, first index fastest. The dimensions of length 1
+ * are skipped; the others are transformed in increasing order, each as C06PFF does. Every
+ * length is checked before X changes. The messages are composed in lines of 180
+ * characters.
  *
- * @param[in]     m          number of sequences, >= 1.
- * @param[in]     n          N >= 1.
- * @param[in,out] x          M x (N+2), leading dimension M: x_j in column j on
- *                           entry, x^_k in column k on exit; columns N, N+1,
- *                           N+2 are set to 0.
- * @param[out]    work       2N + (N+2)M doubles (3N when M = 1).
- * @param[out]    record     the message record (200 characters).
- * @param[in,out] ifail      the error convention on entry, the error number on exit.
- * @param[in]     record_len 200.
+ * Exported as `_q40979@48`.
+ *
+ * @param[in]     entry      entry selector, 0 from the host wrapper; any value, ignored
+ * @param[in]     direct     'F' forward transform, 'B' backward (either case)
+ * @param[in]     ndim       number of dimensions, >= 1
+ * @param[in]     nd         the NDIM lengths, each >= 1 with fewer than 31 prime factors
+ * @param[in]     n          number of values, the product of the ND(I)
+ * @param[in,out] x          the N complex values; on exit their multi-dimensional transform
+ * @param[out]    work       workspace of LWORK complex values; WORK(1) on exit is the
+ *                           largest work length C06PFF reports over L = 1 .. NDIM
+ * @param[in]     lwork      length of WORK, >= N + 3 (max ND(I) + 5)
+ * @param[out]    record     the message record, at least 200 characters: "NONE" on success,
+ *                           else the routine name, the error number, the message label and
+ *                           its values
+ * @param[in,out] ifail      on entry how an error is reported (0, -1, 1, 11 or -13: see the
+ *                           conventions of kiv2.h); on exit 0 or an error number listed
+ *                           under IFAIL
+ * @param[in]     direct_len length of DIRECT, >= 1 (only its first character is read)
+ * @param[in]     record_len length of RECORD: 200
+ * @return the final IFAIL
  * @par IFAIL
- *  1 M < 1; 2 N < 1; 3 internal failure.
+ * - 1: NDIM < 1
+ * - 2: DIRECT is not F or B
+ * - 3: some ND(I) < 1
+ * - 4: N differs from the product of the ND(I)
+ * - 5: LWORK < N + 3 (max ND(I) + 5) (checked before 4)
+ * - 6: some ND(I) has 31 or more prime factors (X unchanged)
+ * - 7: unexpected internal failure
  * @par Workspace
- *  WORK(1) on exit is the work length C06PPF reports (1 when N = 1).
- * Example: tests/fft/sine_cosine_test.cpp.
+ * WORK: LWORK complex values, LWORK >= N + 3 (max ND(I) + 5).
+ * @par Example
+ * the kivhost tour stop "A 3-D transform of a plane wave"; tests/fft/multidim_test.cpp.
  */
-KIV_API int KIV_CALL C06RAF(int m, int n, double* x, double* work,          /* _q33216@28 */
-                            char* record, int* ifail, int record_len);
+KIV_API int KIV_CALL C06PJF(int entry, const char* direct, int ndim,         /* _q40979@48 */
+                            const int* nd, int n, kiv2_complex* x, kiv2_complex* work,
+                            int lwork, char* record, int* ifail, int direct_len,
+                            int record_len);
+
 /**
- * @brief Host wrapper of C06RAF: every argument by address; poisons nothing.
- * @param[in]     m     as for C06RAF, by address.
- * @param[in]     n     as for C06RAF, by address.
- * @param[in,out] x     as for C06RAF.
- * @param[out]    work  as for C06RAF.
- * @param[in,out] ifail as for C06RAF.
+ * @brief Host wrapper of C06RAF: discrete sine transforms of M real sequences stored by
+ *        rows.
+ *
+ * Every argument by address. The wrapper poisons nothing (X is read and written, WORK's
+ * first element is the result), calls C06RAF and reports a disagreement between the
+ * returned IFAIL and the message record.
+ *
+ * Exported as `_q12278@20`.
+ *
+ * @param[in]     m     as M of C06RAF, by address
+ * @param[in]     n     as N of C06RAF, by address
+ * @param[in,out] x     as X of C06RAF
+ * @param[out]    work  as WORK of C06RAF
+ * @param[in,out] ifail on entry how an error is reported (0, -1, 1, 11 or -13: see the
+ *                      conventions of kiv2.h); on exit 0 or an error number listed under
+ *                      IFAIL
+ * @return the final IFAIL
+ * @par IFAIL
+ * - 1: M < 1
+ * - 2: N < 1
+ * - 3: unexpected internal failure
+ * @par Workspace
+ * WORK: 2N + (N+2)M doubles, 3N when M = 1.
+ * @par Example
+ * tests/fft/sine_cosine_test.cpp.
  */
 KIV_API int KIV_CALL C06RAF_HOST(const int* m, const int* n, double* x,     /* _q12278@20 */
                                  double* work, int* ifail);
 
 /**
- * @brief Discrete cosine transforms of M real sequences stored by rows.
+ * @brief Discrete sine transforms of M real sequences stored by rows.
  *
- * x^_k = sqrt(2/N) (x_0/2 + sum_{j=1}^{N-1} x_j cos(pi j k/N) + (-1)^k x_N/2),
- * k = 0 .. N.  The transform is its own inverse.  Its odd-numbered results
- * are a running sum, with an error growing like N eps (as for C06RAF).
+ * x^_k = sqrt(2/N) sum_{j=1}^{N-1} x_j sin(pi j k/N), k = 1 .. N-1. The transform is its
+ * own inverse. Its odd-numbered results are a running sum, whose rounding error grows like
+ * N eps (about 1e-11 of the data's size at N = 10^5), not log N as for the other
+ * transforms.
  *
- * @param[in]     m          number of sequences, >= 1.
- * @param[in]     n          N >= 1.
- * @param[in,out] x          M x (N+3), leading dimension M: x_j in column j+1 on
- *                           entry, x^_k in column k+1 on exit; column N+3 is
- *                           scratch.
- * @param[out]    work       2N + (N+2)M doubles (3N when M = 1).
- * @param[out]    record     the message record (200 characters).
- * @param[in,out] ifail      the error convention on entry, the error number on exit.
- * @param[in]     record_len 200.
+ * Exported as `_q33216@28`.
+ *
+ * @param[in]     m          number of sequences, >= 1
+ * @param[in]     n          N, one more than the number of values of each sequence, >= 1
+ * @param[in,out] x          the M by N+2 array (leading dimension M): x_j in column j on
+ *                           entry, x^_k in column k on exit; columns N, N+1 and N+2 are set
+ *                           to 0
+ * @param[out]    work       workspace of 2N + (N+2)M doubles (3N when M = 1); WORK(1) on
+ *                           exit is the work length C06PPF reports (1 when N = 1)
+ * @param[out]    record     the message record, at least 200 characters: "NONE" on success,
+ *                           else the routine name, the error number, the message label and
+ *                           its values
+ * @param[in,out] ifail      on entry how an error is reported (0, -1, 1, 11 or -13: see the
+ *                           conventions of kiv2.h); on exit 0 or an error number listed
+ *                           under IFAIL
+ * @param[in]     record_len length of RECORD: 200
+ * @return the final IFAIL
  * @par IFAIL
- *  1 M < 1; 2 N < 1; 3 internal failure.
+ * - 1: M < 1
+ * - 2: N < 1
+ * - 3: unexpected internal failure
  * @par Workspace
- *  WORK(1) on exit is the work length C06PPF reports (1 when N = 1).
- * Example: host/tour_fft.cpp (a cosine transform).
+ * WORK: 2N + (N+2)M doubles, 3N when M = 1.
+ * @par Example
+ * tests/fft/sine_cosine_test.cpp.
  */
-KIV_API int KIV_CALL C06RBF(int m, int n, double* x, double* work,          /* _q92175@28 */
+KIV_API int KIV_CALL C06RAF(int m, int n, double* x, double* work,          /* _q33216@28 */
                             char* record, int* ifail, int record_len);
+
 /**
- * @brief Host wrapper of C06RBF: every argument by address; poisons nothing.
- * @param[in]     m     as for C06RBF, by address.
- * @param[in]     n     as for C06RBF, by address.
- * @param[in,out] x     as for C06RBF.
- * @param[out]    work  as for C06RBF.
- * @param[in,out] ifail as for C06RBF.
+ * @brief Host wrapper of C06RBF: discrete cosine transforms of M real sequences stored by
+ *        rows.
+ *
+ * Every argument by address. The wrapper poisons nothing (X is read and written, WORK's
+ * first element is the result), calls C06RBF and reports a disagreement between the
+ * returned IFAIL and the message record.
+ *
+ * Exported as `_q26629@20`.
+ *
+ * @param[in]     m     as M of C06RBF, by address
+ * @param[in]     n     as N of C06RBF, by address
+ * @param[in,out] x     as X of C06RBF
+ * @param[out]    work  as WORK of C06RBF
+ * @param[in,out] ifail on entry how an error is reported (0, -1, 1, 11 or -13: see the
+ *                      conventions of kiv2.h); on exit 0 or an error number listed under
+ *                      IFAIL
+ * @return the final IFAIL
+ * @par IFAIL
+ * - 1: M < 1
+ * - 2: N < 1
+ * - 3: unexpected internal failure
+ * @par Workspace
+ * WORK: 2N + (N+2)M doubles, 3N when M = 1.
+ * @par Example
+ * the kivhost tour stop "A discrete cosine transform, its own inverse";
+ * tests/fft/sine_cosine_test.cpp.
  */
 KIV_API int KIV_CALL C06RBF_HOST(const int* m, const int* n, double* x,     /* _q26629@20 */
                                  double* work, int* ifail);
 
 /**
- * @brief Quarter-wave sine transforms of M real sequences stored by rows.
+ * @brief Discrete cosine transforms of M real sequences stored by rows.
  *
- * Forward: x^_k = (sum_{j=1}^{N-1} x_j sin((2k-1) j phi) + x_N sin((2k-1) N phi)/2)
- * / sqrt(N), k = 1 .. N, phi = pi/(2N).  Backward, its inverse:
- * x_j = (2/sqrt(N)) sum_{k=1}^{N} x^_k sin((2k-1) j phi).
+ * x^_k = sqrt(2/N) (x_0/2 + sum_{j=1}^{N-1} x_j cos(pi j k/N) + (-1)^k x_N/2), k = 0 .. N.
+ * The transform is its own inverse. Its odd-numbered results are a running sum, with an
+ * error growing like N eps (as for C06RAF).
  *
- * @param[in]     direct     "F" forward or "B" backward.
- * @param[in]     m          number of sequences, >= 1.
- * @param[in]     n          N >= 1.
- * @param[in,out] x          M x (N+2), leading dimension M: the N values of each
- *                           sequence in columns 1 .. N; columns N+1, N+2 are
- *                           scratch (0 on exit when N > 1).
- * @param[out]    work       2N + (N+2)M doubles (3N when M = 1).
- * @param[out]    record     the message record (200 characters).
- * @param[in,out] ifail      the error convention on entry, the error number on exit.
- * @param[in]     direct_len length of DIRECT.
- * @param[in]     record_len 200.
+ * Exported as `_q92175@28`.
+ *
+ * @param[in]     m          number of sequences, >= 1
+ * @param[in]     n          N, one less than the number of values of each sequence, >= 1
+ * @param[in,out] x          the M by N+3 array (leading dimension M): x_j in column j+1 on
+ *                           entry, x^_k in column k+1 on exit; column N+3 is scratch
+ * @param[out]    work       workspace of 2N + (N+2)M doubles (3N when M = 1); WORK(1) on
+ *                           exit is the work length C06PPF reports (1 when N = 1)
+ * @param[out]    record     the message record, at least 200 characters: "NONE" on success,
+ *                           else the routine name, the error number, the message label and
+ *                           its values
+ * @param[in,out] ifail      on entry how an error is reported (0, -1, 1, 11 or -13: see the
+ *                           conventions of kiv2.h); on exit 0 or an error number listed
+ *                           under IFAIL
+ * @param[in]     record_len length of RECORD: 200
+ * @return the final IFAIL
  * @par IFAIL
- *  1 M < 1; 2 N < 1; 3 invalid DIRECT; 4 internal failure.
+ * - 1: M < 1
+ * - 2: N < 1
+ * - 3: unexpected internal failure
  * @par Workspace
- *  WORK(1) on exit is the work length C06PPF reports (1 when N = 1).
- * Example: tests/fft/sine_cosine_test.cpp.
+ * WORK: 2N + (N+2)M doubles, 3N when M = 1.
+ * @par Example
+ * the kivhost tour stop "A discrete cosine transform, its own inverse";
+ * tests/fft/sine_cosine_test.cpp.
  */
-KIV_API int KIV_CALL C06RCF(const char* direct, int m, int n, double* x,    /* _q86805@36 */
-                            double* work, char* record, int* ifail, int direct_len,
-                            int record_len);
+KIV_API int KIV_CALL C06RBF(int m, int n, double* x, double* work,          /* _q92175@28 */
+                            char* record, int* ifail, int record_len);
+
 /**
- * @brief Host wrapper of C06RCF: every argument by address; poisons nothing.
- * @param[in]     direct     as for C06RCF.
- * @param[in]     m          as for C06RCF, by address.
- * @param[in]     n          as for C06RCF, by address.
- * @param[in,out] x          as for C06RCF.
- * @param[out]    work       as for C06RCF.
- * @param[in,out] ifail      as for C06RCF.
- * @param[in]     direct_len length of DIRECT (the body is passed 1).
+ * @brief Host wrapper of C06RCF: quarter-wave sine transforms of M real sequences stored by
+ *        rows.
+ *
+ * Every argument by address, followed by the length of DIRECT. The wrapper poisons nothing
+ * (X is read and written, WORK's first element is the result), calls C06RCF and reports a
+ * disagreement between the returned IFAIL and the message record.
+ *
+ * Exported as `_q16953@28`.
+ *
+ * @param[in]     direct     as DIRECT of C06RCF
+ * @param[in]     m          as M of C06RCF, by address
+ * @param[in]     n          as N of C06RCF, by address
+ * @param[in,out] x          as X of C06RCF
+ * @param[out]    work       as WORK of C06RCF
+ * @param[in,out] ifail      on entry how an error is reported (0, -1, 1, 11 or -13: see the
+ *                           conventions of kiv2.h); on exit 0 or an error number listed
+ *                           under IFAIL
+ * @param[in]     direct_len length of DIRECT, >= 1 (only its first character is read)
+ * @return the final IFAIL
+ * @par IFAIL
+ * - 1: M < 1
+ * - 2: N < 1
+ * - 3: DIRECT is not F or B
+ * - 4: unexpected internal failure
+ * @par Workspace
+ * WORK: 2N + (N+2)M doubles, 3N when M = 1.
+ * @par Example
+ * tests/fft/sine_cosine_test.cpp.
  */
 KIV_API int KIV_CALL C06RCF_HOST(const char* direct, const int* m,          /* _q16953@28 */
                                  const int* n, double* x, double* work, int* ifail,
                                  int direct_len);
 
 /**
- * @brief Quarter-wave cosine transforms of M real sequences stored by rows.
+ * @brief Quarter-wave sine transforms of M real sequences stored by rows.
  *
- * Forward: x^_k = (x_0/2 + sum_{j=1}^{N-1} x_j cos((2k+1) j phi)) / sqrt(N),
- * k = 0 .. N-1, phi = pi/(2N).  Backward, its inverse:
- * x_j = (2/sqrt(N)) sum_{k=0}^{N-1} x^_k cos((2k+1) j phi).
+ * Forward: x^_k = (sum_{j=1}^{N-1} x_j sin((2k-1) j phi) + x_N sin((2k-1) N phi)/2)
+ * / sqrt(N), k = 1 .. N, phi = pi/(2N). Backward, its inverse:
+ * x_j = (2/sqrt(N)) sum_{k=1}^{N} x^_k sin((2k-1) j phi).
  *
- * @param[in]     direct     "F" forward or "B" backward.
- * @param[in]     m          number of sequences, >= 1.
- * @param[in]     n          N >= 1.
- * @param[in,out] x          M x (N+2), leading dimension M: the N values of each
- *                           sequence in columns 1 .. N; columns N+1, N+2 are
- *                           scratch (0 on exit when N > 1).
- * @param[out]    work       2N + (N+2)M doubles (3N when M = 1).
- * @param[out]    record     the message record (200 characters).
- * @param[in,out] ifail      the error convention on entry, the error number on exit.
- * @param[in]     direct_len length of DIRECT.
- * @param[in]     record_len 200.
+ * Exported as `_q86805@36`.
+ *
+ * @param[in]     direct     'F' forward transform, 'B' backward (either case)
+ * @param[in]     m          number of sequences, >= 1
+ * @param[in]     n          number of values of each sequence, >= 1
+ * @param[in,out] x          the M by N+2 array (leading dimension M): the N values of each
+ *                           sequence in columns 1 .. N, on exit their transforms; columns
+ *                           N+1 and N+2 are scratch (0 on exit when N > 1)
+ * @param[out]    work       workspace of 2N + (N+2)M doubles (3N when M = 1); WORK(1) on
+ *                           exit is the work length C06PPF reports (1 when N = 1)
+ * @param[out]    record     the message record, at least 200 characters: "NONE" on success,
+ *                           else the routine name, the error number, the message label and
+ *                           its values
+ * @param[in,out] ifail      on entry how an error is reported (0, -1, 1, 11 or -13: see the
+ *                           conventions of kiv2.h); on exit 0 or an error number listed
+ *                           under IFAIL
+ * @param[in]     direct_len length of DIRECT, >= 1 (only its first character is read)
+ * @param[in]     record_len length of RECORD: 200
+ * @return the final IFAIL
  * @par IFAIL
- *  1 M < 1; 2 N < 1; 3 invalid DIRECT; 4 internal failure.
+ * - 1: M < 1
+ * - 2: N < 1
+ * - 3: DIRECT is not F or B
+ * - 4: unexpected internal failure
  * @par Workspace
- *  WORK(1) on exit is the work length C06PPF reports (1 when N = 1).
- * Example: tests/fft/sine_cosine_test.cpp.
+ * WORK: 2N + (N+2)M doubles, 3N when M = 1.
+ * @par Example
+ * tests/fft/sine_cosine_test.cpp.
  */
-KIV_API int KIV_CALL C06RDF(const char* direct, int m, int n, double* x,    /* _q85317@36 */
+KIV_API int KIV_CALL C06RCF(const char* direct, int m, int n, double* x,    /* _q86805@36 */
                             double* work, char* record, int* ifail, int direct_len,
                             int record_len);
+
 /**
- * @brief Host wrapper of C06RDF: every argument by address; poisons nothing.
- * @param[in]     direct     as for C06RDF.
- * @param[in]     m          as for C06RDF, by address.
- * @param[in]     n          as for C06RDF, by address.
- * @param[in,out] x          as for C06RDF.
- * @param[out]    work       as for C06RDF.
- * @param[in,out] ifail      as for C06RDF.
- * @param[in]     direct_len length of DIRECT (the body is passed 1).
+ * @brief Host wrapper of C06RDF: quarter-wave cosine transforms of M real sequences stored
+ *        by rows.
+ *
+ * Every argument by address, followed by the length of DIRECT. The wrapper poisons nothing
+ * (X is read and written, WORK's first element is the result), calls C06RDF and reports a
+ * disagreement between the returned IFAIL and the message record.
+ *
+ * Exported as `_q12240@28`.
+ *
+ * @param[in]     direct     as DIRECT of C06RDF
+ * @param[in]     m          as M of C06RDF, by address
+ * @param[in]     n          as N of C06RDF, by address
+ * @param[in,out] x          as X of C06RDF
+ * @param[out]    work       as WORK of C06RDF
+ * @param[in,out] ifail      on entry how an error is reported (0, -1, 1, 11 or -13: see the
+ *                           conventions of kiv2.h); on exit 0 or an error number listed
+ *                           under IFAIL
+ * @param[in]     direct_len length of DIRECT, >= 1 (only its first character is read)
+ * @return the final IFAIL
+ * @par IFAIL
+ * - 1: M < 1
+ * - 2: N < 1
+ * - 3: DIRECT is not F or B
+ * - 4: unexpected internal failure
+ * @par Workspace
+ * WORK: 2N + (N+2)M doubles, 3N when M = 1.
+ * @par Example
+ * tests/fft/sine_cosine_test.cpp.
  */
 KIV_API int KIV_CALL C06RDF_HOST(const char* direct, const int* m,          /* _q12240@28 */
                                  const int* n, double* x, double* work, int* ifail,
                                  int direct_len);
+
+/**
+ * @brief Quarter-wave cosine transforms of M real sequences stored by rows.
+ *
+ * Forward: x^_k = (x_0/2 + sum_{j=1}^{N-1} x_j cos((2k+1) j phi)) / sqrt(N), k = 0 .. N-1,
+ * phi = pi/(2N). Backward, its inverse: x_j = (2/sqrt(N)) sum_{k=0}^{N-1} x^_k
+ * cos((2k+1) j phi).
+ *
+ * Exported as `_q85317@36`.
+ *
+ * @param[in]     direct     'F' forward transform, 'B' backward (either case)
+ * @param[in]     m          number of sequences, >= 1
+ * @param[in]     n          number of values of each sequence, >= 1
+ * @param[in,out] x          the M by N+2 array (leading dimension M): the N values of each
+ *                           sequence in columns 1 .. N, on exit their transforms; columns
+ *                           N+1 and N+2 are scratch (0 on exit when N > 1)
+ * @param[out]    work       workspace of 2N + (N+2)M doubles (3N when M = 1); WORK(1) on
+ *                           exit is the work length C06PPF reports (1 when N = 1)
+ * @param[out]    record     the message record, at least 200 characters: "NONE" on success,
+ *                           else the routine name, the error number, the message label and
+ *                           its values
+ * @param[in,out] ifail      on entry how an error is reported (0, -1, 1, 11 or -13: see the
+ *                           conventions of kiv2.h); on exit 0 or an error number listed
+ *                           under IFAIL
+ * @param[in]     direct_len length of DIRECT, >= 1 (only its first character is read)
+ * @param[in]     record_len length of RECORD: 200
+ * @return the final IFAIL
+ * @par IFAIL
+ * - 1: M < 1
+ * - 2: N < 1
+ * - 3: DIRECT is not F or B
+ * - 4: unexpected internal failure
+ * @par Workspace
+ * WORK: 2N + (N+2)M doubles, 3N when M = 1.
+ * @par Example
+ * tests/fft/sine_cosine_test.cpp.
+ */
+KIV_API int KIV_CALL C06RDF(const char* direct, int m, int n, double* x,    /* _q85317@36 */
+                            double* work, char* record, int* ifail, int direct_len,
+                            int record_len);
 
 /* ===================================================================== */
 /* Quadrature                                                             */
