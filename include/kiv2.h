@@ -4632,7 +4632,8 @@ KIV_API int KIV_CALL F11XSF(int n, int nnz, const kiv2_complex* a, const int* ir
  * @return the final IFAIL
  * @par IFAIL
  * - -i: argument i is illegal: -1 METHOD, -2 PRECON, -3 NORM, -4 WEIGHT (or W with ITERM =
- *   2), -5 ITERM (or 2 with TFQMR or a norm other than 2), -6 N, -7 M, -8 TOL >= 1, -9
+ *   2), -5 ITERM (or 2 with TFQMR or a norm other than 2), -6 N (also when the
+ *   workspace LWREQ would not fit an int), -7 M, -8 TOL >= 1, -9
  *   MAXITN, -10 ANORM <= 0 with NORM = 2 and ITERM = 1, -11 SIGMAX <= 0 with ITERM = 2 and
  *   CGS or BICGSTAB, -12 MONIT > MAXITN, -15 LWORK < 100. A failed set-up leaves WORK
  *   unusable for F11BEF.
@@ -4702,7 +4703,8 @@ KIV_API int KIV_CALL F11BDF_HOST(const char* method, const char* precon,       /
  * @return the final IFAIL
  * @par IFAIL
  * - -i: argument i is illegal: -1 METHOD, -2 PRECON, -3 NORM, -4 WEIGHT (or W with ITERM =
- *   2), -5 ITERM (or 2 with TFQMR or a norm other than 2), -6 N, -7 M, -8 TOL >= 1, -9
+ *   2), -5 ITERM (or 2 with TFQMR or a norm other than 2), -6 N (also when the
+ *   workspace LWREQ would not fit an int), -7 M, -8 TOL >= 1, -9
  *   MAXITN, -10 ANORM <= 0 with NORM = 2 and ITERM = 1, -11 SIGMAX <= 0 with ITERM = 2 and
  *   CGS or BICGSTAB, -12 MONIT > MAXITN, -15 LWORK < 100. A failed set-up leaves WORK
  *   unusable for F11BEF.
@@ -4745,13 +4747,15 @@ KIV_API int KIV_CALL F11BDF(const char* method, const char* precon, const char* 
  * - 1: called again after the iteration completed; set up a new problem
  * - 2: the accuracy limit was reached: the required accuracy could not be obtained, a
  *   reasonable one may have been
- * - 3: no successful F11BDF before
+ * - 3: no successful F11BDF before, or the state block in WORK was altered between calls
  * - 4: tidy termination requested before convergence
  * - 5: MAXITN iterations without convergence
- * - 6: the method broke down
+ * - 6: the method broke down, or STPLHS or STPRHS is not finite (an infinity or a NaN in
+ *   b, U or a returned product)
  * - 8: immediate termination requested (IREVCM = 6)
- * - Every failure returns IREVCM = 4; after 2, 4, 5, 6 and 8, U and V hold the last iterate
- *   and its residual.
+ * - Every failure returns IREVCM = 4; after 2, 4, 5 and 6, U holds the last iterate and V
+ *   its true residual b - A U (one more IREVCM = 1 request may come before the finish);
+ *   after 8, V holds the method's last residual.
  * @par Workspace
  * WORK: as set up by F11BDF.
  * @par Example
@@ -4798,13 +4802,15 @@ KIV_API int KIV_CALL F11BEF_HOST(int* irevcm, double* u, double* v,            /
  * - 1: called again after the iteration completed; set up a new problem
  * - 2: the accuracy limit was reached: the required accuracy could not be obtained, a
  *   reasonable one may have been
- * - 3: no successful F11BDF before
+ * - 3: no successful F11BDF before, or the state block in WORK was altered between calls
  * - 4: tidy termination requested before convergence
  * - 5: MAXITN iterations without convergence
- * - 6: the method broke down
+ * - 6: the method broke down, or STPLHS or STPRHS is not finite (an infinity or a NaN in
+ *   b, U or a returned product)
  * - 8: immediate termination requested (IREVCM = 6)
- * - Every failure returns IREVCM = 4; after 2, 4, 5, 6 and 8, U and V hold the last iterate
- *   and its residual.
+ * - Every failure returns IREVCM = 4; after 2, 4, 5 and 6, U holds the last iterate and V
+ *   its true residual b - A U (one more IREVCM = 1 request may come before the finish);
+ *   after 8, V holds the method's last residual.
  * @par Workspace
  * WORK: as set up by F11BDF.
  * @par Example
@@ -4836,7 +4842,7 @@ KIV_API int KIV_CALL F11BEF(int* irevcm, double* u, double* v, const double* wgt
  * @return the final IFAIL
  * @par IFAIL
  * - -7: LWORK < 100
- * - 1: called out of sequence
+ * - 1: called out of sequence, or the state block in WORK was altered
  * @par Example
  * examples/sparse_solve.c; host/cli_solve.cpp (`kivhost solve`);
  * tests/krylov/protocol_test.cpp.
@@ -4871,7 +4877,7 @@ KIV_API int KIV_CALL F11BFF_HOST(int* itn, double* stplhs, double* stprhs,     /
  * @return the final IFAIL
  * @par IFAIL
  * - -7: LWORK < 100
- * - 1: called out of sequence
+ * - 1: called out of sequence, or the state block in WORK was altered
  * @par Example
  * examples/sparse_solve.c; host/cli_solve.cpp (`kivhost solve`);
  * tests/krylov/protocol_test.cpp.
@@ -5084,7 +5090,7 @@ KIV_API int KIV_CALL F11BSF(int* irevcm, kiv2_complex* u, kiv2_complex* v,     /
  * @return the final IFAIL
  * @par IFAIL
  * - -7: LWORK < 120
- * - 1: called out of sequence
+ * - 1: called out of sequence, or the state block in WORK was altered
  * @par Example
  * examples/sparse_solve.c; host/cli_solve.cpp (`kivhost solve`);
  * tests/krylov/protocol_test.cpp.
@@ -5119,7 +5125,7 @@ KIV_API int KIV_CALL F11BTF_HOST(int* itn, double* stplhs, double* stprhs,     /
  * @return the final IFAIL
  * @par IFAIL
  * - -7: LWORK < 120
- * - 1: called out of sequence
+ * - 1: called out of sequence, or the state block in WORK was altered
  * @par Example
  * examples/sparse_solve.c; host/cli_solve.cpp (`kivhost solve`);
  * tests/krylov/protocol_test.cpp.
