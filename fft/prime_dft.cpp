@@ -58,7 +58,7 @@ bool odd_prime(int f) {
 bool PrimeDft::allocate(long long doubles, long long ints) {
   const unsigned long long bytes = doubles * sizeof(double) + ints * sizeof(int);
   if (bytes > SIZE_MAX) return false;  // beyond a 32-bit address space
-  block_ = static_cast<double*>(std::malloc(static_cast<std::size_t>(bytes)));
+  block_ = static_cast<double*>(prime_dft_malloc(static_cast<std::size_t>(bytes)));
   if (block_ == nullptr) return false;
   table_ = block_;
   kernel_ = table_ + 2L * len_;

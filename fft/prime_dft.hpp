@@ -13,10 +13,19 @@
 // had, ready() is false and the caller keeps its direct kernel.
 #pragma once
 
+#include <cstddef>
+#include <cstdlib>
+
 #include "fft/dft.hpp"
 #include "fft/fft.hpp"
 
 namespace kiv::fft {
+
+// Where the scratch comes from: std::malloc, never changed by the library.
+// A test points it at an allocator that fails, to run the direct kernels
+// that the engines fall back on.
+inline void* system_malloc(std::size_t bytes) { return std::malloc(bytes); }
+inline void* (*prime_dft_malloc)(std::size_t) = system_malloc;
 
 // Primes from this one on go through a convolution (below it the direct
 // kernels are faster).

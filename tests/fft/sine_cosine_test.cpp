@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "fft/prime_dft.hpp"
 #include "kiv2.h"
 #include "failure.hpp"
 #include "reference.hpp"
@@ -213,6 +214,34 @@ TEST(SineCosine, InversesAndShortLengths) {
     EXPECT_EQ(v[0], 6.0) << name;
     EXPECT_EQ(work[0], 1.0);
   }
+}
+
+// A large prime factor's convolution needs scratch of the library's own;
+// when none can be had the pass runs its direct kernel, with the same
+// results.  The allocator refuses every request and counts them, so each
+// case shows that it reached the fallback.
+int g_refused = 0;
+void* refuse(std::size_t) {
+  ++g_refused;
+  return nullptr;
+}
+
+TEST(SineCosine, PrimeFactorsWithoutScratchRunTheDirectKernels) {
+  struct Refusing {
+    Refusing() { kiv::fft::prime_dft_malloc = refuse; }
+    ~Refusing() { kiv::fft::prime_dft_malloc = kiv::fft::system_malloc; }
+  } refusing;
+  // Odd 1009 goes through the real engine (Bluestein's: 1008 is not
+  // 5-smooth); even lengths through the complex one on N/2: 101 (Rader's)
+  // and 1009.  One row and several.
+  for (int n : {1009, 202, 2018})
+    for (int m : {1, 3})
+      for (Kind kind : {kSine, kCosine, kQuarterSine, kQuarterCosine}) {
+        const int before = g_refused;
+        check_case(kind, true, m, n);
+        if (kind >= kQuarterSine) check_case(kind, false, m, n);
+        EXPECT_GT(g_refused, before) << kNames[kind] << " M = " << m << " N = " << n;
+      }
 }
 
 // ---------------------------------------------------------------------------
