@@ -5405,7 +5405,8 @@ KIV_API int KIV_CALL F11JAF(int n, int nnz, double* a, int la, int* irow, int* i
  *  @param[out] level fill levels of positions 2 NNZ+1.. (LV)
  *  @param[in] lv length of LEVEL (LA - 2 NNZ, or 0 when LFILL < 0)
  *  @param[out] tcol true column of each copy position (LA - NNZ)
- *  @param[out] count,rowhead,colhead,nbr,bhead,fwd,bwd lists: N each, BHEAD N+1
+ *  @param[out] count,rowhead,colhead,nbr,heap,heappos,spare lists: N each, SPARE N+1
+ *        (HEAP and HEAPPOS order the live indices for PSTRAT = 'M')
  *  @return 0, or 4 when the factor does not fit in LA
  *  @par IFAIL none: the return value only.
  *  @par Workspace the arrays above. */
@@ -5413,7 +5414,7 @@ KIV_API int KIV_CALL F11JAZ(int n, int nnz, double* a, int la, int* irow, int* i
                             int lfill, double dtol, double omega, double dshift, double pivtol,
                             int pstrat, int* ipiv, int* istr, int* nnzfac, int* npvmod,
                             int* level, int lv, int* tcol, int* count, int* rowhead,
-                            int* colhead, int* nbr, int* bhead, int* fwd, int* bwd);
+                            int* colhead, int* nbr, int* heap, int* heappos, int* spare);
 
 /**
  * @brief Solves C x = y with the incomplete Cholesky factor of F11JAF.
@@ -5498,7 +5499,7 @@ KIV_API int KIV_CALL F11JNF(int n, int nnz, kiv2_complex* a, int la, int* irow, 
  *  @param[in] n,nnz,la,lfill,dtol,omega,dshift,pivtol,pstrat,lv as F11JAZ
  *  @param[in,out] a complex matrix and working copy
  *  @param[in,out] irow,icol,ipiv as F11JAZ
- *  @param[out] istr,nnzfac,npvmod,level,tcol,count,rowhead,colhead,nbr,bhead,fwd,bwd as F11JAZ
+ *  @param[out] istr,nnzfac,npvmod,level,tcol,count,rowhead,colhead,nbr,heap,heappos,spare as F11JAZ
  *  @return 0, or 4 when the factor does not fit in LA
  *  @par IFAIL none: the return value only.
  *  @par Workspace as F11JAZ. */
@@ -5506,7 +5507,7 @@ KIV_API int KIV_CALL F11JNZ(int n, int nnz, kiv2_complex* a, int la, int* irow, 
                             int* icol, int lfill, double dtol, double omega, double dshift,
                             double pivtol, int pstrat, int* ipiv, int* istr, int* nnzfac,
                             int* npvmod, int* level, int lv, int* tcol, int* count, int* rowhead,
-                            int* colhead, int* nbr, int* bhead, int* fwd, int* bwd);
+                            int* colhead, int* nbr, int* heap, int* heappos, int* spare);
 
 /**
  * @brief Solves C x = y with the incomplete Cholesky factor of F11JNF; the

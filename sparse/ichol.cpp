@@ -34,25 +34,73 @@ T towards(const T* a, int q, int r, int p) {
   return r > p ? a[q] : conj(a[q]);
 }
 
-// Markowitz buckets: the live indices by count, doubly linked, so that an
-// index moves between buckets in constant time.
-struct Buckets {
-  int n;
-  int* head;  // HEAD[c], c = 0..N: first index of count c, or 0
-  int* fwd;
-  int* bwd;
-  void unlink(int v, int c) {
-    const int f = fwd[v - 1], b = bwd[v - 1];
-    if (b != 0) fwd[b - 1] = f;
-    else head[c] = f;
-    if (f != 0) bwd[f - 1] = b;
+// The live indices in Markowitz order, as a binary heap: the fewest
+// entries first, then the larger |diagonal|, then the smaller index.
+// Counts and diagonals change as the elimination goes; each change
+// re-sorts its index in O(log N), where a scan of the lowest count's
+// bucket for its largest diagonal would cost O(N) a step (a diagonal
+// matrix would take O(N^2)).
+template <class T>
+class Pivots {
+ public:
+  Pivots(int n, int* heap, int* pos, const int* count, const T* d)
+      : heap_(heap), pos_(pos), count_(count), d_(d), size_(n) {
+    for (int v = 1; v <= n; ++v) place(v - 1, v);
+    for (int i = n / 2 - 1; i >= 0; --i) down(i);
   }
-  void push(int v, int c) {
-    fwd[v - 1] = head[c];
-    bwd[v - 1] = 0;
-    if (head[c] != 0) bwd[head[c] - 1] = v;
-    head[c] = v;
+  int pop() {
+    const int top = heap_[0];
+    if (--size_ > 0) {
+      place(0, heap_[size_]);
+      down(0);
+    }
+    return top;
   }
+  // The count or the diagonal of live index V has changed.
+  void update(int v) {
+    up(pos_[v - 1]);
+    down(pos_[v - 1]);
+  }
+
+ private:
+  bool before(int a, int b) const {
+    if (count_[a - 1] != count_[b - 1]) return count_[a - 1] < count_[b - 1];
+    const double ma = magnitude(d_[a - 1]), mb = magnitude(d_[b - 1]);
+    if (ma != mb && !std::isnan(ma) && !std::isnan(mb)) return ma > mb;
+    return a < b;
+  }
+  void place(int i, int v) {
+    heap_[i] = v;
+    pos_[v - 1] = i;
+  }
+  void up(int i) {
+    const int v = heap_[i];
+    while (i > 0) {
+      const int parent = (i - 1) / 2;
+      if (!before(v, heap_[parent])) break;
+      place(i, heap_[parent]);
+      i = parent;
+    }
+    place(i, v);
+  }
+  void down(int i) {
+    const int v = heap_[i];
+    for (;;) {
+      int child = 2 * i + 1;
+      if (child >= size_) break;
+      if (child + 1 < size_ && before(heap_[child + 1], heap_[child])) ++child;
+      if (!before(heap_[child], v)) break;
+      place(i, heap_[child]);
+      i = child;
+    }
+    place(i, v);
+  }
+
+  int* heap_;
+  int* pos_;
+  const int* count_;
+  const T* d_;
+  int size_;
 };
 
 // Steps 1-6 of the factorisation on checked arguments.  COUNT(k) is the
@@ -65,7 +113,7 @@ template <class T>
 int eliminate(int n, int nnz, T* a, int la, int* irow, int* icol, int lfill, double dtol,
               double omega, double dshift, double pivtol, int pstrat, int* ipiv, int* mark,
               int* nnzfac, int* npvmod, int* level, int lv, int* tcol, int* count, int* rowhead,
-              int* colhead, int* nbr, int* bhead, int* fwd, int* bwd) {
+              int* colhead, int* nbr, int* heap, int* heappos, int* /*spare*/) {
   // ISTR(N+1) = NNZ + NNZFAC + 1 must stay an int.
   const int limit = std::min(la, INT_MAX - 1);
   int ndiag = 0;
@@ -119,34 +167,21 @@ int eliminate(int n, int nnz, T* a, int la, int* irow, int* icol, int lfill, dou
   };
 
   const bool markowitz = pstrat == 'M';
-  Buckets bk{n, bhead, fwd, bwd};
   if (markowitz) {
     std::fill(count, count + n, 1);
     for (int q = nnz + n; q < used; ++q) ++count[tcol[q - nnz] - 1];
     for (int k = 0; k < nnz; ++k) count[irow[k] - 1] += irow[k] != icol[k];
-    std::fill(bhead, bhead + n + 1, 0);
-    for (int v = n; v >= 1; --v) bk.push(v, std::min(count[v - 1], n));
   } else {
     std::fill(count, count + n, 0);
     if (pstrat == 'N') std::iota(ipiv, ipiv + n, 1);
   }
   auto live = [&](int v) { return count[v - 1] >= 0; };
+  Pivots<T> order(markowitz ? n : 0, heap, heappos, count, d);
 
   for (int i = 1; i <= n; ++i) {
     int p;
     if (markowitz) {
-      int c = 0;
-      while (bhead[c] == 0) ++c;
-      p = bhead[c];
-      double best = magnitude(d[p - 1]);
-      for (int v = fwd[p - 1]; v != 0; v = fwd[v - 1]) {
-        const double m = magnitude(d[v - 1]);
-        if (m > best || (m == best && v < p)) {
-          best = m;
-          p = v;
-        }
-      }
-      bk.unlink(p, c);
+      p = order.pop();
       ipiv[i - 1] = p;
     } else {
       p = ipiv[i - 1];
@@ -183,7 +218,6 @@ int eliminate(int n, int nnz, T* a, int la, int* irow, int* icol, int lfill, dou
       const T arp = towards(a, qrp, r, p);
       const T l = arp / dp;
       if (markowitz) --count[r - 1];
-      const int count_r = count[r - 1];
       // Existing entries (r, c) with c a neighbour.
       int tail = -1;
       for (int q = rowhead[r - 1]; q > 0;) {
@@ -213,6 +247,7 @@ int eliminate(int n, int nnz, T* a, int la, int* irow, int* icol, int lfill, dou
           // Hermitian (for real matrices this is all of f).
           d[r - 1] += omega * std::real(f);
           d[c - 1] += omega * std::real(f);
+          if (markowitz && omega != 0.0) order.update(c);
           continue;
         }
         if (used >= limit) {
@@ -233,17 +268,12 @@ int eliminate(int n, int nnz, T* a, int la, int* irow, int* icol, int lfill, dou
         // only from row r' = r, which is done.
         if (markowitz) {
           ++count[r - 1];
-          const int cc = count[c - 1];
-          bk.unlink(c, std::min(cc, n));
-          count[c - 1] = cc + 1;
-          bk.push(c, std::min(cc + 1, n));
+          ++count[c - 1];
+          order.update(c);
         }
       }
       for (int jc = 0; jc < nn; ++jc) mark[nbr[jc] - 1] = std::abs(mark[nbr[jc] - 1]);
-      if (markowitz) {
-        bk.unlink(r, std::min(count_r + 1, n));
-        bk.push(r, std::min(count[r - 1], n));
-      }
+      if (markowitz) order.update(r);
     }
     for (int j = 0; j < nn; ++j) mark[nbr[j] - 1] = 0;
   }
@@ -557,21 +587,21 @@ extern "C" {
 int KIV_CALL F11JAZ(int n, int nnz, double* a, int la, int* irow, int* icol, int lfill,
                     double dtol, double omega, double dshift, double pivtol, int pstrat,
                     int* ipiv, int* istr, int* nnzfac, int* npvmod, int* level, int lv,
-                    int* tcol, int* count, int* rowhead, int* colhead, int* nbr, int* bhead,
-                    int* fwd, int* bwd) {
+                    int* tcol, int* count, int* rowhead, int* colhead, int* nbr, int* heap,
+                    int* heappos, int* spare) {
   return kiv::precon::eliminate(n, nnz, a, la, irow, icol, lfill, dtol, omega, dshift, pivtol,
                                 pstrat, ipiv, istr, nnzfac, npvmod, level, lv, tcol, count,
-                                rowhead, colhead, nbr, bhead, fwd, bwd);
+                                rowhead, colhead, nbr, heap, heappos, spare);
 }
 
 int KIV_CALL F11JNZ(int n, int nnz, kiv2_complex* a, int la, int* irow, int* icol, int lfill,
                     double dtol, double omega, double dshift, double pivtol, int pstrat,
                     int* ipiv, int* istr, int* nnzfac, int* npvmod, int* level, int lv,
-                    int* tcol, int* count, int* rowhead, int* colhead, int* nbr, int* bhead,
-                    int* fwd, int* bwd) {
+                    int* tcol, int* count, int* rowhead, int* colhead, int* nbr, int* heap,
+                    int* heappos, int* spare) {
   return kiv::precon::eliminate(n, nnz, a, la, irow, icol, lfill, dtol, omega, dshift,
                                 pivtol, pstrat, ipiv, istr, nnzfac, npvmod, level, lv, tcol,
-                                count, rowhead, colhead, nbr, bhead, fwd, bwd);
+                                count, rowhead, colhead, nbr, heap, heappos, spare);
 }
 
 int KIV_CALL F11JAF(int n, int nnz, double* a, int la, int* irow, int* icol, int lfill,
