@@ -543,4 +543,37 @@ TYPED_TEST(Ichol, CorruptedFactorIsDetected) {
   EXPECT_EQ(rep.lines, " ** On entry, N .lt. 1: N =" + num(0) + ".\n");
 }
 
+// The host wrappers give the bodies' results, and IFAIL through the
+// wrapper protocol.
+TEST(IcholFixtures, HostWrappers) {
+  const Scs<double> s = random_pd<double>(20, 2, 4);
+  const Ic<double> body = factorise(s, 1, 0.0, 'N', 0.0, 'M');
+  ASSERT_EQ(body.ifail, 0);
+  Ic<double> f = factorise(s, 1, 0.0, 'N', 0.0, 'M');
+  std::copy(s.a.begin(), s.a.end(), f.a.begin());
+  std::fill(f.a.begin() + f.nnz, f.a.end(), 0.0);
+  const int lfill = 1, liwork = static_cast<int>(f.iwork.size());
+  const double dtol = 0.0, dshift = 0.0;
+  int ifail = 1;
+  F11JAF_HOST(&f.n, &f.nnz, f.a.data(), &f.la, f.irow.data(), f.icol.data(), &lfill, &dtol, "N",
+              &dshift, "M", f.ipiv.data(), f.istr.data(), &f.nnzfac, &f.npvmod, f.iwork.data(),
+              &liwork, &ifail, 1, 1);
+  ASSERT_EQ(ifail, 0);
+  EXPECT_EQ(f.nnzfac, body.nnzfac);
+  EXPECT_EQ(f.ipiv, body.ipiv);
+  EXPECT_EQ(f.a, body.a);
+  std::vector<double> y(f.n, 1.0), x1(f.n), x2(f.n);
+  F11JBF_HOST(&f.n, f.a.data(), &f.la, f.irow.data(), f.icol.data(), f.ipiv.data(),
+              f.istr.data(), "C", y.data(), x1.data(), &ifail, 1);
+  ASSERT_EQ(ifail, 0);
+  char rec[KIV2_RECORD_LEN + 1];
+  ifail = 1;
+  solve_call(f, "C", y.data(), x2.data(), rec, &ifail);
+  EXPECT_EQ(x1, x2);
+  ifail = 1;
+  F11JBF_HOST(&f.n, f.a.data(), &f.la, f.irow.data(), f.icol.data(), f.ipiv.data(),
+              f.istr.data(), "Q", y.data(), x1.data(), &ifail, 1);
+  EXPECT_EQ(ifail, 1);
+}
+
 }  // namespace
