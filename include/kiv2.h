@@ -5599,6 +5599,231 @@ KIV_API int KIV_CALL F11DSF(const char* method, const char* precon, int n, int n
                             int precon_len, int record_len);
 
 /* ===================================================================== */
+/* Sparse linear systems: incomplete Cholesky factorisation and solve     */
+/* ===================================================================== */
+
+/**
+ * @brief Incomplete Cholesky factorisation C = P L D L^T P^T of a real
+ *        symmetric sparse matrix in symmetric coordinate storage.
+ *
+ * The factor is written behind the matrix: positions NNZ+1..NNZ+NNZFAC of
+ * A, IROW, ICOL hold its lower triangle in sorted symmetric coordinate
+ * storage, in the permuted numbering; each row ends with its diagonal,
+ * which holds 1/D(i); the other entries hold L(i,j).  A pivot d_p with
+ * d_p <= 0.01 s (s the sum of the moduli of the off-diagonal entries of
+ * its row and column still to be eliminated) is replaced by s, or by 1
+ * when s = 0, and counted in NPVMOD.
+ *
+ * @param[in] n order, >= 1
+ * @param[in] nnz entries of the lower triangle, 1..N(N+1)/2
+ * @param[in,out] a values (LA): A(1..NNZ) the matrix, kept; the factor behind it
+ * @param[in] la length of A, IROW, ICOL, >= 2 NNZ (the factor's fill needs more)
+ * @param[in,out] irow,icol row and column indices (LA), sorted by row then
+ *        column, ICOL <= IROW, no repeats; the factor's indices behind them
+ * @param[in] lfill >= 0: the largest level of fill kept; < 0: fill is
+ *        dropped by DTOL instead
+ * @param[in] dtol drop tolerance (LFILL < 0), >= 0: a fill value f of
+ *        (r, c) is kept when |f| >= DTOL sqrt(|d_r d_c|)
+ * @param[in] mic 'M' modified: the dropped fill is added to both
+ *        diagonals (row sums kept); 'N' plain
+ * @param[in] dshift every diagonal is multiplied by 1 + DSHIFT first
+ * @param[in] pstrat 'N' natural order, 'U' order in IPIV, 'M' Markowitz
+ *        (least entries first, ties to the larger |diagonal|, then the
+ *        smaller index)
+ * @param[in,out] ipiv (N) PSTRAT = 'U': the order on entry; on exit
+ *        IPIV(i) is the index eliminated at step i
+ * @param[out] istr (N+1) starts of the factor's rows in A (ISTR(1) = NNZ+1)
+ * @param[out] nnzfac entries of the factor
+ * @param[out] npvmod pivots modified
+ * @param[out] iwork workspace (LIWORK)
+ * @param[in] liwork length of IWORK
+ * @param[in,out] ifail error indicator
+ * @param[in] mic_len,pstrat_len lengths of MIC and PSTRAT
+ * @return IFAIL
+ * @par IFAIL
+ *  1 LA < 2 NNZ, DTOL < 0, MIC, PSTRAT, N, NNZ or LIWORK invalid;
+ *  2 an index out of range, an entry out of order or a repeated location;
+ *  3 IPIV (PSTRAT = 'U') not a permutation;
+ *  4 the factor does not fit in LA (the outputs must not be used; the
+ *    matrix itself is intact);
+ *  5 internal failure of the factor's sort.
+ * @par Workspace
+ *  LIWORK >= 2 LA - 3 NNZ + 7 N + 1 (LFILL >= 0) or LA - NNZ + 7 N + 1
+ *  (LFILL < 0), computed without overflow: a requirement beyond the int
+ *  range is reported as INT_MAX.
+ *  Example: tests/ichol/ichol_test.cpp, the kivhost tour stop "Incomplete Cholesky".
+ */
+KIV_API int KIV_CALL F11JAF_HOST(const int* n, const int* nnz, double* a,       /* _q99068@80 */
+                                 const int* la, int* irow, int* icol, const int* lfill,
+                                 const double* dtol, const char* mic, const double* dshift,
+                                 const char* pstrat, int* ipiv, int* istr, int* nnzfac,
+                                 int* npvmod, int* iwork, const int* liwork, int* ifail,
+                                 int mic_len, int pstrat_len);
+/** @brief Body of F11JAF: scalars by value, then the message record.
+ *  @param[in] n,nnz,la,lfill,dtol,dshift,liwork as F11JAF, by value
+ *  @param[in,out] a,irow,icol,ipiv as F11JAF
+ *  @param[in] mic,pstrat as F11JAF
+ *  @param[out] istr,nnzfac,npvmod,iwork as F11JAF
+ *  @param[out] record message record
+ *  @param[in,out] ifail as F11JAF
+ *  @param[in] mic_len,pstrat_len,record_len character lengths
+ *  @return IFAIL
+ *  @par IFAIL as F11JAF.
+ *  @par Workspace as F11JAF. */
+KIV_API int KIV_CALL F11JAF(int n, int nnz, double* a, int la, int* irow, int* icol, /* _q23802@96 */
+                            int lfill, double dtol, const char* mic, double dshift,
+                            const char* pstrat, int* ipiv, int* istr, int* nnzfac, int* npvmod,
+                            int* iwork, int liwork, char* record, int* ifail, int mic_len,
+                            int pstrat_len, int record_len);
+/** @brief Elimination kernel of F11JAF on checked arguments: the working
+ *  copy, the order, the elimination with fill control and the renumbering;
+ *  the factor is left unsorted in positions NNZ+1..NNZ+NNZFAC.
+ *  @param[in] n,nnz,la,lfill,dtol,dshift as F11JAF
+ *  @param[in,out] a,irow,icol as F11JAF (links of the chains during the call)
+ *  @param[in] omega weight of the dropped fill added to the diagonals (1 or 0)
+ *  @param[in] pivtol a pivot <= PIVTOL times its off-diagonal sum is modified
+ *  @param[in] pstrat 'N', 'U' or 'M' as a character code
+ *  @param[in,out] ipiv elimination order (in for 'U')
+ *  @param[out] istr N integers: the per-index marker
+ *  @param[out] nnzfac,npvmod as F11JAF
+ *  @param[out] level fill levels of positions 2 NNZ+1.. (LV)
+ *  @param[in] lv length of LEVEL (LA - 2 NNZ, or 0 when LFILL < 0)
+ *  @param[out] tcol true column of each copy position (LA - NNZ)
+ *  @param[out] count,rowhead,colhead,nbr,heap,heappos,spare lists: N each, SPARE N+1
+ *        (HEAP and HEAPPOS order the live indices for PSTRAT = 'M')
+ *  @return 0, or 4 when the factor does not fit in LA
+ *  @par IFAIL none: the return value only.
+ *  @par Workspace the arrays above. */
+KIV_API int KIV_CALL F11JAZ(int n, int nnz, double* a, int la, int* irow, int* icol, /* _q63039@120 */
+                            int lfill, double dtol, double omega, double dshift, double pivtol,
+                            int pstrat, int* ipiv, int* istr, int* nnzfac, int* npvmod,
+                            int* level, int lv, int* tcol, int* count, int* rowhead,
+                            int* colhead, int* nbr, int* heap, int* heappos, int* spare);
+
+/**
+ * @brief Solves C x = y with the incomplete Cholesky factor of F11JAF.
+ *
+ * Whatever was changed between the calls, nothing outside A, IROW, ICOL
+ * (LA), ISTR, IPIV, X and Y is read or written: with CHECK = 'N' the row
+ * starts, column indices and IPIV values are still kept in range, and a
+ * corrupted factor fails with IFAIL 3.
+ *
+ * @param[in] n order, >= 1
+ * @param[in] a,irow,icol the arrays as F11JAF returned them (length LA)
+ * @param[in] la their length
+ * @param[in] ipiv the order from F11JAF (its sign bits are borrowed during
+ *        the call and restored)
+ * @param[in] istr the factor's row starts
+ * @param[in] check 'C' check the factor first, 'N' no check
+ * @param[in] y right-hand side (N)
+ * @param[out] x solution (N)
+ * @param[in,out] ifail error indicator
+ * @param[in] check_len length of CHECK
+ * @return IFAIL
+ * @par IFAIL
+ *  1 CHECK invalid; 2 N < 1 (CHECK = 'C'); 3 the factor, ISTR or IPIV is invalid.
+ */
+KIV_API int KIV_CALL F11JBF_HOST(const int* n, const double* a, const int* la,  /* _q77786@48 */
+                                 const int* irow, const int* icol, int* ipiv, const int* istr,
+                                 const char* check, const double* y, double* x, int* ifail,
+                                 int check_len);
+/** @brief Body of F11JBF.
+ *  @param[in] n,a,la,irow,icol,istr,check,y as F11JBF, scalars by value
+ *  @param[in] ipiv as F11JBF
+ *  @param[out] x as F11JBF
+ *  @param[out] record message record
+ *  @param[in,out] ifail as F11JBF
+ *  @param[in] check_len,record_len character lengths
+ *  @return IFAIL
+ *  @par IFAIL as F11JBF. */
+KIV_API int KIV_CALL F11JBF(int n, const double* a, int la, const int* irow,       /* _q22791@56 */
+                            const int* icol, int* ipiv, const int* istr, const char* check,
+                            const double* y, double* x, char* record, int* ifail,
+                            int check_len, int record_len);
+
+/**
+ * @brief Complex twin of F11JAF: incomplete Cholesky C = P L D L^H P^T of a
+ *        Hermitian matrix (lower triangle stored; the entry above the
+ *        diagonal is the conjugate).  Magnitudes are moduli; the
+ *        modification test uses the real part of the pivot; with MIC =
+ *        'M' a dropped fill f of (r, c) adds f to d_r and conj(f) to d_c.
+ * @param[in] n,nnz,la,lfill,dtol,mic,dshift,pstrat,liwork as F11JAF
+ * @param[in,out] a complex matrix and factor (LA)
+ * @param[in,out] irow,icol,ipiv as F11JAF
+ * @param[out] istr,nnzfac,npvmod,iwork as F11JAF
+ * @param[in,out] ifail error indicator
+ * @param[in] mic_len,pstrat_len lengths
+ * @return IFAIL
+ * @par IFAIL as F11JAF (IFAIL 5 names F11ZPF).
+ * @par Workspace as F11JAF.
+ */
+KIV_API int KIV_CALL F11JNF_HOST(const int* n, const int* nnz, kiv2_complex* a, /* _q63420@80 */
+                                 const int* la, int* irow, int* icol, const int* lfill,
+                                 const double* dtol, const char* mic, const double* dshift,
+                                 const char* pstrat, int* ipiv, int* istr, int* nnzfac,
+                                 int* npvmod, int* iwork, const int* liwork, int* ifail,
+                                 int mic_len, int pstrat_len);
+/** @brief Body of F11JNF.
+ *  @param[in] n,nnz,la,lfill,dtol,dshift,liwork as F11JNF, by value
+ *  @param[in,out] a,irow,icol,ipiv as F11JNF
+ *  @param[in] mic,pstrat as F11JNF
+ *  @param[out] istr,nnzfac,npvmod,iwork as F11JNF
+ *  @param[out] record message record
+ *  @param[in,out] ifail as F11JNF
+ *  @param[in] mic_len,pstrat_len,record_len character lengths
+ *  @return IFAIL
+ *  @par IFAIL as F11JNF.
+ *  @par Workspace as F11JAF. */
+KIV_API int KIV_CALL F11JNF(int n, int nnz, kiv2_complex* a, int la, int* irow,    /* _q13243@96 */
+                            int* icol, int lfill, double dtol, const char* mic, double dshift,
+                            const char* pstrat, int* ipiv, int* istr, int* nnzfac, int* npvmod,
+                            int* iwork, int liwork, char* record, int* ifail, int mic_len,
+                            int pstrat_len, int record_len);
+/** @brief Complex elimination kernel, as F11JAZ.
+ *  @param[in] n,nnz,la,lfill,dtol,omega,dshift,pivtol,pstrat,lv as F11JAZ
+ *  @param[in,out] a complex matrix and working copy
+ *  @param[in,out] irow,icol,ipiv as F11JAZ
+ *  @param[out] istr,nnzfac,npvmod,level,tcol,count,rowhead,colhead,nbr,heap,heappos,spare as F11JAZ
+ *  @return 0, or 4 when the factor does not fit in LA
+ *  @par IFAIL none: the return value only.
+ *  @par Workspace as F11JAZ. */
+KIV_API int KIV_CALL F11JNZ(int n, int nnz, kiv2_complex* a, int la, int* irow,    /* _q80706@120 */
+                            int* icol, int lfill, double dtol, double omega, double dshift,
+                            double pivtol, int pstrat, int* ipiv, int* istr, int* nnzfac,
+                            int* npvmod, int* level, int lv, int* tcol, int* count, int* rowhead,
+                            int* colhead, int* nbr, int* heap, int* heappos, int* spare);
+
+/**
+ * @brief Solves C x = y with the incomplete Cholesky factor of F11JNF; the
+ *        backward sweep uses the conjugates of the stored entries (L^H).
+ * @param[in] n,la,irow,icol,ipiv,istr,check as F11JBF
+ * @param[in] a complex factor arrays (LA)
+ * @param[in] y right-hand side (N)
+ * @param[out] x solution (N)
+ * @param[in,out] ifail error indicator
+ * @param[in] check_len length of CHECK
+ * @return IFAIL
+ * @par IFAIL as F11JBF.
+ */
+KIV_API int KIV_CALL F11JPF_HOST(const int* n, const kiv2_complex* a,           /* _q43905@48 */
+                                 const int* la, const int* irow, const int* icol, int* ipiv,
+                                 const int* istr, const char* check, const kiv2_complex* y,
+                                 kiv2_complex* x, int* ifail, int check_len);
+/** @brief Body of F11JPF.
+ *  @param[in] n,a,la,irow,icol,istr,check,y as F11JPF, scalars by value
+ *  @param[in] ipiv as F11JPF
+ *  @param[out] x as F11JPF
+ *  @param[out] record message record
+ *  @param[in,out] ifail as F11JPF
+ *  @param[in] check_len,record_len character lengths
+ *  @return IFAIL
+ *  @par IFAIL as F11JBF. */
+KIV_API int KIV_CALL F11JPF(int n, const kiv2_complex* a, int la, const int* irow, /* _q22592@56 */
+                            const int* icol, int* ipiv, const int* istr, const char* check,
+                            const kiv2_complex* y, kiv2_complex* x, char* record, int* ifail,
+                            int check_len, int record_len);
+
+/* ===================================================================== */
 /* Sorting and ranking                                                    */
 /* ===================================================================== */
 /* Sections M1..M2 (1 <= M1 <= M2) of 1-based vectors; ORDER 'A' ascending

@@ -9,6 +9,7 @@
 #include <windows.h>
 
 #include <cmath>
+#include <complex>
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
@@ -510,6 +511,62 @@ void sparse_ilu_solve() {
         "IFAIL " + std::to_string(ifail) + ", error " + std::to_string(err));
 }
 
+// A Hermitian tridiagonal matrix (its lower triangle): incomplete Cholesky
+// with level 0 keeps all of it, so F11JAF/F11JNF factorise exactly and
+// F11JBF/F11JPF return the solution 1, 2, ..., N.
+double conjugate(double v) { return v; }
+std::complex<double> conjugate(std::complex<double> v) { return std::conj(v); }
+
+template <class T>
+void sparse_ichol_case(const char* factor_name, const char* factor_export,
+                       const char* solve_name, const char* solve_export, T off) {
+  if (!present(factor_export, factor_name)) return;
+  const int n = 8, la = 100, lfill = 0;
+  std::vector<T> a(la);
+  std::vector<int> irow(la), icol(la);
+  int nnz = 0;
+  for (int i = 1; i <= n; ++i) {
+    if (i > 1) a[nnz] = off, irow[nnz] = i, icol[nnz++] = i - 1;
+    a[nnz] = T(4.0), irow[nnz] = i, icol[nnz++] = i;
+  }
+  // y = A x for x(i) = i, with A(i-1, i) the conjugate of A(i, i-1).
+  std::vector<T> y(n), x(n);
+  for (int i = 1; i <= n; ++i) {
+    y[i - 1] = T(4.0 * i);
+    if (i > 1) y[i - 1] += off * T(i - 1.0);
+    if (i < n) y[i - 1] += conjugate(off) * T(i + 1.0);
+  }
+  const int liwork = 2 * la - 3 * nnz + 7 * n + 1;
+  std::vector<int> ipiv(n), istr(n + 1), iwork(liwork);
+  const double dtol = 0.0, dshift = 0.0;
+  int nnzfac = 0, npvmod = 0, ifail = 0;
+  using Factor = int(KIV_CALL*)(const int*, const int*, T*, const int*, int*, int*, const int*,
+                                const double*, const char*, const double*, const char*, int*,
+                                int*, int*, int*, int*, const int*, int*, int, int);
+  entry<Factor>(factor_export)(&n, &nnz, a.data(), &la, irow.data(), icol.data(), &lfill, &dtol,
+                               "N", &dshift, "M", ipiv.data(), istr.data(), &nnzfac, &npvmod,
+                               iwork.data(), &liwork, &ifail, 1, 1);
+  check(ifail == 0 && nnzfac == nnz && npvmod == 0,
+        (std::string("incomplete Cholesky (") + factor_name + ", " + factor_export + ")").c_str(),
+        "IFAIL " + std::to_string(ifail) + ", NNZFAC " + std::to_string(nnzfac));
+  using Solve = int(KIV_CALL*)(const int*, const T*, const int*, const int*, const int*, int*,
+                               const int*, const char*, const T*, T*, int*, int);
+  ifail = 0;
+  entry<Solve>(solve_export)(&n, a.data(), &la, irow.data(), icol.data(), ipiv.data(),
+                             istr.data(), "C", y.data(), x.data(), &ifail, 1);
+  double err = 0;
+  for (int i = 0; i < n; ++i) err = std::fmax(err, std::abs(x[i] - T(i + 1.0)));
+  check(ifail == 0 && err <= 1e-12,
+        (std::string("incomplete Cholesky solve (") + solve_name + ", " + solve_export + ")").c_str(),
+        "IFAIL " + std::to_string(ifail) + ", error " + std::to_string(err));
+}
+
+void sparse_ichol_solve() {
+  sparse_ichol_case<double>("F11JAF", "_q99068@80", "F11JBF", "_q77786@48", -1.0);
+  sparse_ichol_case<std::complex<double>>("F11JNF", "_q63420@80", "F11JPF", "_q43905@48",
+                                          std::complex<double>(-1.0, 0.5));
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -540,6 +597,7 @@ int main(int argc, char** argv) {
   quadrature();
   sparse_solve();
   sparse_ilu_solve();
+  sparse_ichol_solve();
   FreeLibrary(g_dll);
   std::printf("smoke: %d passed, %d failed\n", g_passed, g_failed);
   return g_failed == 0 ? 0 : 1;

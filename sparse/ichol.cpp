@@ -1,0 +1,670 @@
+// Incomplete Cholesky factorisation (F11JAF, F11JNF, kernels F11JAZ,
+// F11JNZ) and its solve (F11JBF, F11JPF): one template over the scalar
+// each, real symmetric or complex Hermitian.
+//
+// The elimination runs on a working copy behind the matrix in A, IROW,
+// ICOL: the diagonal of index k at copy position k, the off-diagonal
+// entries after the N diagonals, fill appended at the end.  Each stored
+// pair sits below the diagonal in the original numbering (the entry above
+// is its conjugate).  The IROW slot of an off-diagonal entry links its row
+// chain (the last entry holds minus the row), the ICOL slot its column
+// chain (0 ends it); its true column is kept in IWORK.  Positions in links
+// are 1-based, so that 0 means "none".
+#include <algorithm>
+#include <climits>
+#include <cmath>
+#include <complex>
+#include <numeric>
+
+#include "sorting/sorting.hpp"
+#include "sparse/precon.hpp"
+
+namespace kiv::precon {
+namespace {
+
+using sorting::Letter;
+using sorting::option_letter;
+
+constexpr int kTooLarge = 4;
+
+// A(r, p) from the stored pair at position Q holding (max, min): conjugated
+// when R lies above P.
+template <class T>
+T towards(const T* a, int q, int r, int p) {
+  return r > p ? a[q] : conj(a[q]);
+}
+
+// The live indices in Markowitz order, as a binary heap: the fewest
+// entries first, then the larger |diagonal|, then the smaller index.
+// Counts and diagonals change as the elimination goes; each change
+// re-sorts its index in O(log N), where a scan of the lowest count's
+// bucket for its largest diagonal would cost O(N) a step (a diagonal
+// matrix would take O(N^2)).
+template <class T>
+class Pivots {
+ public:
+  Pivots(int n, int* heap, int* pos, const int* count, const T* d)
+      : heap_(heap), pos_(pos), count_(count), d_(d), size_(n) {
+    for (int v = 1; v <= n; ++v) place(v - 1, v);
+    for (int i = n / 2 - 1; i >= 0; --i) down(i);
+  }
+  int pop() {
+    const int top = heap_[0];
+    if (--size_ > 0) {
+      place(0, heap_[size_]);
+      down(0);
+    }
+    return top;
+  }
+  // The count or the diagonal of live index V has changed.
+  void update(int v) {
+    up(pos_[v - 1]);
+    down(pos_[v - 1]);
+  }
+
+ private:
+  bool before(int a, int b) const {
+    if (count_[a - 1] != count_[b - 1]) return count_[a - 1] < count_[b - 1];
+    const double ma = magnitude(d_[a - 1]), mb = magnitude(d_[b - 1]);
+    if (ma != mb && !std::isnan(ma) && !std::isnan(mb)) return ma > mb;
+    return a < b;
+  }
+  void place(int i, int v) {
+    heap_[i] = v;
+    pos_[v - 1] = i;
+  }
+  void up(int i) {
+    const int v = heap_[i];
+    while (i > 0) {
+      const int parent = (i - 1) / 2;
+      if (!before(v, heap_[parent])) break;
+      place(i, heap_[parent]);
+      i = parent;
+    }
+    place(i, v);
+  }
+  void down(int i) {
+    const int v = heap_[i];
+    for (;;) {
+      int child = 2 * i + 1;
+      if (child >= size_) break;
+      if (child + 1 < size_ && before(heap_[child + 1], heap_[child])) ++child;
+      if (!before(heap_[child], v)) break;
+      place(i, heap_[child]);
+      i = child;
+    }
+    place(i, v);
+  }
+
+  int* heap_;
+  int* pos_;
+  const int* count_;
+  const T* d_;
+  int size_;
+};
+
+// Steps 1-6 of the factorisation on checked arguments.  COUNT(k) is the
+// Markowitz count of a live index and minus its step once eliminated;
+// ISTR serves as the marker: for a neighbour c of the pivot, +-(position
+// of its pair with the pivot), negative once met in the current row.
+// On return (0) positions NNZ+1..NNZ+NNZFAC hold the renumbered, unsorted
+// factor and IPIV the elimination order; kTooLarge when it does not fit.
+template <class T>
+int eliminate(int n, int nnz, T* a, int la, int* irow, int* icol, int lfill, double dtol,
+              double omega, double dshift, double pivtol, int pstrat, int* ipiv, int* mark,
+              int* nnzfac, int* npvmod, int* level, int lv, int* tcol, int* count, int* rowhead,
+              int* colhead, int* nbr, int* heap, int* heappos, int* /*spare*/) {
+  // ISTR(N+1) = NNZ + NNZFAC + 1 must stay an int.
+  const int limit = std::min(la, INT_MAX - 1);
+  int ndiag = 0;
+  for (int k = 0; k < nnz; ++k) ndiag += irow[k] == icol[k];
+  *nnzfac = 0;
+  *npvmod = 0;
+  const long long need = static_cast<long long>(nnz) + n + (nnz - ndiag);
+  if (need > limit) {
+    *nnzfac = static_cast<int>(std::min<long long>(need - nnz, INT_MAX));
+    return kTooLarge;
+  }
+  T* d = a + nnz;  // d[k - 1]: the diagonal of index k
+  const int base = 2 * nnz;  // the first position with a level slot
+  std::fill(d, d + n, T{});
+  std::fill(rowhead, rowhead + n, 0);
+  std::fill(colhead, colhead + n, 0);
+  std::fill(mark, mark + n, 0);
+  int used = nnz + n;
+  // The copy with its row chains, in order of rows and columns.
+  for (int k = 0, tail = 0, last_row = 0; k < nnz; ++k) {
+    const int r = irow[k], c = icol[k];
+    if (r == c) {
+      d[r - 1] = a[k];
+      continue;
+    }
+    const int q = used++;
+    a[q] = a[k];
+    tcol[q - nnz] = c;
+    irow[q] = -r;
+    if (q >= base && lfill >= 0 && q - base < lv) level[q - base] = 0;
+    if (r != last_row) rowhead[r - 1] = q + 1;
+    else irow[tail] = q + 1;
+    tail = q;
+    last_row = r;
+  }
+  // Column chains in increasing row: built backwards.
+  for (int q = used - 1; q >= nnz + n; --q) {
+    const int c = tcol[q - nnz];
+    icol[q] = colhead[c - 1];
+    colhead[c - 1] = q + 1;
+  }
+  for (int k = 0; k < n; ++k) {
+    d[k] *= 1.0 + dshift;
+    irow[nnz + k] = icol[nnz + k] = 0;
+    tcol[k] = k + 1;
+  }
+  auto level_of = [&](int q) { return q < base ? 0 : level[q - base]; };
+  auto row_of = [&](int q) {
+    while (irow[q] > 0) q = irow[q] - 1;
+    return -irow[q];
+  };
+
+  const bool markowitz = pstrat == 'M';
+  if (markowitz) {
+    std::fill(count, count + n, 1);
+    for (int q = nnz + n; q < used; ++q) ++count[tcol[q - nnz] - 1];
+    for (int k = 0; k < nnz; ++k) count[irow[k] - 1] += irow[k] != icol[k];
+  } else {
+    std::fill(count, count + n, 0);
+    if (pstrat == 'N') std::iota(ipiv, ipiv + n, 1);
+  }
+  auto live = [&](int v) { return count[v - 1] >= 0; };
+  Pivots<T> order(markowitz ? n : 0, heap, heappos, count, d);
+
+  for (int i = 1; i <= n; ++i) {
+    int p;
+    if (markowitz) {
+      p = order.pop();
+      ipiv[i - 1] = p;
+    } else {
+      p = ipiv[i - 1];
+    }
+    count[p - 1] = -i;
+
+    // The neighbours: column chain of P first, then its row chain.
+    int nn = 0;
+    double s = 0.0;
+    for (int q = colhead[p - 1]; q != 0; q = icol[q - 1]) {
+      const int r = row_of(q - 1);
+      if (!live(r)) continue;
+      nbr[nn++] = r;
+      mark[r - 1] = q;
+      s += magnitude(a[q - 1]);
+    }
+    for (int q = rowhead[p - 1]; q > 0; q = irow[q - 1] > 0 ? irow[q - 1] : 0) {
+      const int r = tcol[q - 1 - nnz];
+      if (!live(r)) continue;
+      nbr[nn++] = r;
+      mark[r - 1] = q;
+      s += magnitude(a[q - 1]);
+    }
+
+    T& dp = d[p - 1];
+    if (!(std::real(dp) > pivtol * s) && !std::isnan(std::real(dp))) {
+      dp = T(s > 0.0 ? s : 1.0);
+      ++*npvmod;
+    }
+
+    for (int j = 0; j < nn; ++j) {
+      const int r = nbr[j];
+      const int qrp = mark[r - 1] - 1;
+      const T arp = towards(a, qrp, r, p);
+      const T l = arp / dp;
+      if (markowitz) --count[r - 1];
+      // Existing entries (r, c) with c a neighbour.
+      int tail = -1;
+      for (int q = rowhead[r - 1]; q > 0;) {
+        const int at = q - 1;
+        const int c = tcol[at - nnz];
+        if (const int m = mark[c - 1]; m > 0) {
+          a[at] -= mul(l, conj(towards(a, m - 1, c, p)));
+          mark[c - 1] = -m;
+        }
+        tail = at;
+        q = irow[at];
+      }
+      d[r - 1] -= mul(l, conj(arp));
+      // Fill (r, c) for the neighbours c < r without an entry.
+      const int lrp = lfill >= 0 ? level_of(qrp) : 0;
+      for (int jc = 0; jc < nn; ++jc) {
+        const int c = nbr[jc];
+        const int m = mark[c - 1];
+        if (c >= r || m < 0) continue;
+        const T f = -mul(l, conj(towards(a, m - 1, c, p)));
+        const int lev = lfill >= 0 ? std::max(lrp, level_of(m - 1)) + 1 : 0;
+        const bool keep = lfill >= 0
+                              ? lev <= lfill
+                              : magnitude(f) >= dtol * std::sqrt(magnitude(d[r - 1] * d[c - 1]));
+        if (!keep) {
+          // The real part only: D stays real, so the factor stays
+          // Hermitian (for real matrices this is all of f).
+          d[r - 1] += omega * std::real(f);
+          d[c - 1] += omega * std::real(f);
+          if (markowitz && omega != 0.0) order.update(c);
+          continue;
+        }
+        if (used >= limit) {
+          *nnzfac = used - nnz + 1;
+          return kTooLarge;
+        }
+        const int q = used++;
+        a[q] = f;
+        tcol[q - nnz] = c;
+        if (lfill >= 0 && q >= base) level[q - base] = lev;
+        irow[q] = -r;
+        if (tail < 0) rowhead[r - 1] = q + 1;
+        else irow[tail] = q + 1;
+        tail = q;
+        icol[q] = colhead[c - 1];
+        colhead[c - 1] = q + 1;
+        // The pair exists now: a later neighbour r' meets it as (r, c)
+        // only from row r' = r, which is done.
+        if (markowitz) {
+          ++count[r - 1];
+          ++count[c - 1];
+          order.update(c);
+        }
+      }
+      for (int jc = 0; jc < nn; ++jc) mark[nbr[jc] - 1] = std::abs(mark[nbr[jc] - 1]);
+      if (markowitz) order.update(r);
+    }
+    for (int j = 0; j < nn; ++j) mark[nbr[j] - 1] = 0;
+  }
+
+  // Renumber by step; the pair (r, c) holds (l d)(r, c) of its later
+  // index against its earlier one, so it is scaled by the inverted
+  // diagonal of the earlier index.
+  for (int k = 0; k < n; ++k) {
+    d[k] = T(1.0) / d[k];
+    irow[nnz + k] = icol[nnz + k] = -count[k];
+  }
+  for (int r = 1; r <= n; ++r) {
+    for (int q = rowhead[r - 1]; q > 0;) {
+      const int at = q - 1;
+      q = irow[at];
+      const int c = tcol[at - nnz];
+      const int sr = -count[r - 1], sc = -count[c - 1];
+      if (sr > sc) {
+        a[at] = mul(a[at], d[c - 1]);
+        irow[at] = sr;
+        icol[at] = sc;
+      } else {
+        a[at] = mul(conj(a[at]), d[r - 1]);
+        irow[at] = sc;
+        icol[at] = sr;
+      }
+    }
+  }
+  *nnzfac = used - nnz;
+  return 0;
+}
+
+template <class T>
+struct Names;
+template <>
+struct Names<double> {
+  static constexpr const char* factor = "F11JAF";
+  static constexpr const char* solve = "F11JBF";
+};
+template <>
+struct Names<Complex> {
+  static constexpr const char* factor = "F11JNF";
+  static constexpr const char* solve = "F11JPF";
+};
+
+constexpr const char* kScsNnzLarge = " ** On entry, NNZ .gt. N*(N+1)/2:\n    NNZ =%16ld N =%16ld.";
+constexpr const char* kScsColRange =
+    " ** On entry, ICOL(I) .lt. 1 or ICOL(I) .gt. IROW(I):\n"
+    "    I =%16ld, ICOL(I) =%16ld, IROW(I) =%16ld.";
+
+#define KIV_ICHOL_FACTOR_MESSAGES(SORT)                                                  \
+  Messages {                                                                            \
+    " ** On entry, LA .lt. 2*NNZ:\n    LA =%16ld NNZ =%16ld.",                          \
+        " ** On entry, DTOL .lt. 0.0: DTOL =%12.4e.",                                   \
+        " ** On entry, MIC .ne. 'M' or 'N': MIC = '%s'.",                               \
+        " ** On entry, PSTRAT .ne. 'N', 'U' or 'M': PST  RAT = '%s'.", kNSmall,         \
+        kNnzSmall, kScsNnzLarge, kRowRange, kScsColRange, kOrder, kDuplicate,           \
+        " ** On entry, LIWORK is too small: LIWORK =%16ld.\n"                           \
+        "    Minimum required value of LIWORK =%16ld.",                                 \
+        " ** On entry, a user-supplied value of IPIV lies outside the range [1,N].",    \
+        " ** On entry, a user-supplied value of IPIV is repeated.",                     \
+        " ** The number of non-zero entries in the decomposition is too large.\n"       \
+        "    The decomposition has been terminated before completion.\n"                \
+        "    Either increase LA, or reduce the fill by setting PSTRAT = 'M',\n"         \
+        "    reducing LFILL, or increasing DTOL.",                                      \
+        " ** A serious error has occurred in an internal call to " SORT ".\n"           \
+        "    Check all subroutine calls and array sizes. Seek expert help."             \
+  }
+constexpr auto kFactorMessagesReal = KIV_ICHOL_FACTOR_MESSAGES("F11ZBF");
+constexpr auto kFactorMessagesComplex = KIV_ICHOL_FACTOR_MESSAGES("F11ZPF");
+#undef KIV_ICHOL_FACTOR_MESSAGES
+enum {
+  kLaMsg, kDtolMsg, kMicMsg, kPstratMsg, kNMsg, kLiworkMsg = 11, kIpivRange, kIpivRepeat,
+  kTooLargeMsg, kSeriousMsg
+};
+
+template <class T>
+const auto& factor_messages() {
+  if constexpr (std::is_same_v<T, double>) return kFactorMessagesReal;
+  else return kFactorMessagesComplex;
+}
+
+// The sort of the finished factor: F11ZBF or F11ZPF, quietly.
+int sort_factor(int n, int* nnz, double* a, int* irow, int* icol, int* istr, int* iwork) {
+  char rec[KIV2_RECORD_LEN];
+  int ifail = 1;
+  return F11ZBF(n, nnz, a, irow, icol, "R", "R", istr, iwork, rec, &ifail, 1, 1,
+                KIV2_RECORD_LEN);
+}
+int sort_factor(int n, int* nnz, Complex* a, int* irow, int* icol, int* istr, int* iwork) {
+  char rec[KIV2_RECORD_LEN];
+  int ifail = 1;
+  return F11ZPF(n, nnz, a, irow, icol, "R", "R", istr, iwork,
+                rec, &ifail, 1, 1, KIV2_RECORD_LEN);
+}
+
+// LIWORK's minimum: one level per possible fill entry (LFILL >= 0 only),
+// 7N + 1 for the lists, buckets and counts, a true column per copy slot.
+long long liwork_need(int n, int nnz, int la, int lfill) {
+  const long long lv = lfill >= 0 ? static_cast<long long>(la) - 2LL * nnz + 1 : 1;
+  return lv + 7LL * n + (static_cast<long long>(la) - nnz);
+}
+
+template <class T>
+int factor(int n, int nnz, T* a, int la, int* irow, int* icol, int lfill, double dtol,
+           const char* mic, double dshift, const char* pstrat, int* ipiv, int* istr,
+           int* nnzfac, int* npvmod, int* iwork, int liwork, char* record, int* ifail,
+           int mic_len, int pstrat_len, int record_len) {
+  Reporter rep(Names<T>::factor, record, record_len);
+  const auto& msg = factor_messages<T>();
+  *nnzfac = 0;
+  *npvmod = 0;
+  auto fail = [&](int ierr, int label, auto... values) {
+    rep.fail(ierr, msg[label], values...);
+    return rep.finish(ifail);
+  };
+  if (static_cast<long long>(la) < 2LL * nnz) return fail(1, kLaMsg, la, nnz);
+  if (lfill < 0 && !(dtol >= 0.0)) return fail(1, kDtolMsg, dtol);
+  const char mi = option_letter(mic, mic_len);
+  if (mi != 'M' && mi != 'N') return fail(1, kMicMsg, Letter(mic, mic_len).text);
+  const char ps = option_letter(pstrat, pstrat_len);
+  if (ps != 'N' && ps != 'U' && ps != 'M') return fail(1, kPstratMsg, Letter(pstrat, pstrat_len).text);
+  if (const auto c = sparse::check_sorted_storage(n, nnz, irow, icol, true); c.code != 0) {
+    if (c.code == 5) return fail(2, kNMsg + 4, c.i, icol[c.i - 1], irow[c.i - 1]);
+    report_storage(rep, c, n, nnz, irow, icol, 1, 2,
+                   [&msg](int code) { return msg[kNMsg - 1 + code]; });
+    return rep.finish(ifail);
+  }
+  if (ps == 'U') {
+    const sorting::Walk w = sorting::rearrange(ipiv, 1, n);
+    if (w.ierr != 0) return fail(3, w.ierr == 3 ? kIpivRepeat : kIpivRange);
+  }
+  const long long need = liwork_need(n, nnz, la, lfill);
+  if (liwork < need) return fail(1, kLiworkMsg, liwork, clamp_requirement(need));
+
+  // IWORK: levels (LV - 1 used), true columns (LA - NNZ), then the lists.
+  const int lv = lfill >= 0 ? la - 2 * nnz : 0;
+  int* level = iwork;
+  int* tcol = level + lv;
+  int* w = tcol + (la - nnz);
+  const int status = eliminate(n, nnz, a, la, irow, icol, lfill, dtol, mi == 'M' ? 1.0 : 0.0,
+                               dshift, 0.01, ps, ipiv, istr, nnzfac, npvmod, level, lv, tcol, w,
+                               w + n, w + 2 * n, w + 3 * n, w + 4 * n, w + 5 * n + 1, w + 6 * n + 1);
+  if (status == kTooLarge) return fail(4, kTooLargeMsg);
+  if (sort_factor(n, nnzfac, a + nnz, irow + nnz, icol + nnz, istr, iwork) != 0)
+    return fail(5, kSeriousMsg);
+  for (int i = 0; i <= n; ++i) istr[i] += nnz;
+  return rep.finish(ifail);
+}
+
+#define KIV_ICHOL_SOLVE_MESSAGES(S)                                                    \
+  Messages {                                                                          \
+    kCheckOption, kNSmall, " ** On entry, ISTR appears to be invalid." S,              \
+        " ** On entry, IROW(I) .lt. 1 or IROW(I) .gt. N:\n"                            \
+        "    I = %16ld, IROW(I) = %16ld, N = %16ld." S,                                \
+        " ** On entry, ICOL(I) .lt. 1 or ICOL(I) .gt. IROW(I):\n"                      \
+        "    I =%16ld, ICOL(I) =%16ld, IROW(I) =%16ld." S, " ** On entry, A(I) is out of order:\n    I =%16ld." S,        \
+        " ** On entry, the location (IROW(I), ICOL(I)) is a duplicate:\n"             \
+        "    I =%16ld." S,                                                            \
+        " ** On entry, ISTR(I) is inconsistent with IROW:\n    I =%16ld." S,          \
+        " ** On entry, IPIV(I) .lt. 1 or IPIV(I) .gt. N:\n"                           \
+        "    I =%16ld, IPIV(I) =%16ld, N =%16ld." S,                                  \
+        " ** On entry, IPIV(I) is a repeated value:\n    I =%16ld." S                 \
+  }
+constexpr auto kSolveMessagesReal = KIV_ICHOL_SOLVE_MESSAGES(
+    "\n    Check that A, IROW, ICOL, IPIV and ISTR have not been\n"
+    "    corrupted between calls to F11JAF and F11JBF.");
+constexpr auto kSolveMessagesComplex = KIV_ICHOL_SOLVE_MESSAGES(
+    "\n    Check that A, IROW, ICOL, IPIV and ISTR have not been\n"
+    "    corrupted between calls to F11JNF and F11JPF.");
+#undef KIV_ICHOL_SOLVE_MESSAGES
+enum {
+  kCheckMsg, kSolveNMsg, kIstrInvalid, kFactorRowMsg, kFactorColMsg, kIstrRowMsg = 7,
+  kIpivRangeMsg, kIpivRepeatMsg
+};
+
+template <class T>
+const auto& solve_messages() {
+  if constexpr (std::is_same_v<T, double>) return kSolveMessagesReal;
+  else return kSolveMessagesComplex;
+}
+
+// The first I with IPIV(I) repeating an earlier value (all within 1..N);
+// X serves as the marks.
+template <class T>
+int first_repeat_of(const int* p, int n, T* x) {
+  std::fill(x, x + n, T(-1.0));
+  for (int i = 0; i < n; ++i) {
+    T& m = x[p[i] - 1];
+    if (std::real(m) > 0.0) return i + 1;
+    m = T(1.0);
+  }
+  return 0;
+}
+
+template <class T>
+int solve(int n, const T* a, int la, const int* irow, const int* icol, int* ipiv, const int* istr,
+          const char* check, const T* y, T* x, char* record, int* ifail, int check_len,
+          int record_len) {
+  const auto& msg = solve_messages<T>();
+  Reporter rep(Names<T>::solve, record, record_len);
+  auto fail = [&](int ierr, int label, auto... values) {
+    rep.fail(ierr, msg[label], values...);
+    return rep.finish(ifail);
+  };
+  const char ck = option_letter(check, check_len);
+  if (ck != 'C' && ck != 'N') return fail(1, kCheckMsg, Letter(check, check_len).text);
+  if (ck == 'C') {
+    if (n < 1) return fail(2, kSolveNMsg, n);
+    const long long first = istr[0], count = static_cast<long long>(istr[n]) - first;
+    if (count < 1 || static_cast<double>(count) > 0.5 * n * (n + 1.0) || first < 1 ||
+        first - 1 + count > la)
+      return fail(3, kIstrInvalid);
+    const int off = istr[0] - 1;
+    const auto c = sparse::check_sorted_storage(n, static_cast<int>(count), irow + off,
+                                                icol + off, true);
+    if (c.code != 0) {
+      const int at = off + c.i;
+      if (c.code == 4) return fail(3, kFactorRowMsg, at, irow[at - 1], n);
+      if (c.code == 5) return fail(3, kFactorColMsg, at, icol[at - 1], irow[at - 1]);
+      return fail(3, kFactorRowMsg + c.code - 4, at);
+    }
+    for (int k = off; k < istr[n] - 1; ++k) {
+      const int r = irow[k];
+      if ((k == off || r > irow[k - 1]) && istr[r - 1] != k + 1) return fail(3, kIstrRowMsg, r);
+    }
+    for (int i = 0; i < n; ++i)
+      if (!in_range(ipiv[i], n)) return fail(3, kIpivRangeMsg, i + 1, ipiv[i], n);
+    if (const int i = first_repeat_of(ipiv, n, x); i != 0) return fail(3, kIpivRepeatMsg, i);
+  }
+  if (n < 1) return rep.finish(ifail);
+
+  // Whatever was corrupted: the rows lie within the arrays, each ends in
+  // its diagonal, every IPIV value and column is kept within 1..N (a
+  // column outside reads or writes X(1) and fails the call).
+  const int first = istr[0], last = istr[n];
+  if (first < 1 || last < first || last - 1 > la) return fail(3, kIstrInvalid);
+  for (int i = 0; i < n; ++i)
+    if (!(istr[i] < istr[i + 1] && istr[i + 1] <= last)) return fail(3, kIstrInvalid);
+  for (int i = 0; i < n; ++i) {
+    const int g = ipiv[i];
+    if (!in_range(g, n)) return fail(3, kIpivRangeMsg, i + 1, g, n);
+    x[i] = y[g - 1];
+  }
+  bool bad = false;
+  auto column = [&](int c) {
+    const bool ok = in_range(c, n);
+    bad |= !ok;
+    return ok ? c - 1 : 0;
+  };
+  // L z = y, D w = z (the diagonal entries hold 1/D), L^H x = w: the
+  // scaling waits until the forward sweep has used every z(j) unscaled,
+  // and comes before the backward sweep subtracts from w.
+  for (int i = 0; i < n; ++i) {
+    T s = x[i];
+    for (int k = istr[i] - 1, end = istr[i + 1] - 2; k < end; ++k)
+      s -= mul(a[k], x[column(icol[k])]);
+    x[i] = s;
+  }
+  for (int i = 0; i < n; ++i) x[i] = mul(x[i], a[istr[i + 1] - 2]);
+  for (int i = n - 1; i >= 0; --i) {
+    const T xi = x[i];
+    for (int k = istr[i] - 1, end = istr[i + 1] - 2; k < end; ++k)
+      x[column(icol[k])] -= mul(conj(a[k]), xi);
+  }
+  if (bad) {
+    for (int k = first - 1; k < last - 1; ++k)
+      if (!in_range(icol[k], n)) return fail(3, kFactorColMsg, k + 1, icol[k], irow[k]);
+  }
+  const sorting::Walk w = sorting::rearrange(ipiv, 1, n, x);
+  if (w.ierr == 2) return fail(3, kIpivRangeMsg, w.index, w.value, n);
+  if (w.ierr == 3) return fail(3, kIpivRepeatMsg, first_repeat_of(ipiv, n, x));
+  return rep.finish(ifail);
+}
+
+template <class T>
+int factor_host(const int* n, const int* nnz, T* a, const int* la, int* irow, int* icol,
+                const int* lfill, const double* dtol, const char* mic, const double* dshift,
+                const char* pstrat, int* ipiv, int* istr, int* nnzfac, int* npvmod, int* iwork,
+                const int* liwork, int* ifail) {
+  return host_call(
+      Names<T>::factor, ifail,
+      [&] {
+        POISON_INTEGERS(*n + 1, istr);
+        POISON_INTEGER(nnzfac);
+        POISON_INTEGER(npvmod);
+        POISON_INTEGERS(*liwork, iwork);
+      },
+      [&](char* rec) {
+        return factor(*n, *nnz, a, *la, irow, icol, *lfill, *dtol, mic, *dshift, pstrat, ipiv,
+                      istr, nnzfac, npvmod, iwork, *liwork, rec, ifail, 1, 1, KIV2_RECORD_LEN);
+      });
+}
+
+template <class T>
+int solve_host(const int* n, const T* a, const int* la, const int* irow, const int* icol,
+               int* ipiv, const int* istr, const char* check, const T* y, T* x, int* ifail) {
+  return host_call(
+      Names<T>::solve, ifail, [&] { poison(*n, x); },
+      [&](char* rec) {
+        return solve(*n, a, *la, irow, icol, ipiv, istr, check, y, x, rec, ifail, 1,
+                     KIV2_RECORD_LEN);
+      });
+}
+
+}  // namespace
+}  // namespace kiv::precon
+
+extern "C" {
+
+int KIV_CALL F11JAZ(int n, int nnz, double* a, int la, int* irow, int* icol, int lfill,
+                    double dtol, double omega, double dshift, double pivtol, int pstrat,
+                    int* ipiv, int* istr, int* nnzfac, int* npvmod, int* level, int lv,
+                    int* tcol, int* count, int* rowhead, int* colhead, int* nbr, int* heap,
+                    int* heappos, int* spare) {
+  return kiv::precon::eliminate(n, nnz, a, la, irow, icol, lfill, dtol, omega, dshift, pivtol,
+                                pstrat, ipiv, istr, nnzfac, npvmod, level, lv, tcol, count,
+                                rowhead, colhead, nbr, heap, heappos, spare);
+}
+
+int KIV_CALL F11JNZ(int n, int nnz, kiv2_complex* a, int la, int* irow, int* icol, int lfill,
+                    double dtol, double omega, double dshift, double pivtol, int pstrat,
+                    int* ipiv, int* istr, int* nnzfac, int* npvmod, int* level, int lv,
+                    int* tcol, int* count, int* rowhead, int* colhead, int* nbr, int* heap,
+                    int* heappos, int* spare) {
+  return kiv::precon::eliminate(n, nnz, a, la, irow, icol, lfill, dtol, omega, dshift,
+                                pivtol, pstrat, ipiv, istr, nnzfac, npvmod, level, lv, tcol,
+                                count, rowhead, colhead, nbr, heap, heappos, spare);
+}
+
+int KIV_CALL F11JAF(int n, int nnz, double* a, int la, int* irow, int* icol, int lfill,
+                    double dtol, const char* mic, double dshift, const char* pstrat, int* ipiv,
+                    int* istr, int* nnzfac, int* npvmod, int* iwork, int liwork, char* record,
+                    int* ifail, int mic_len, int pstrat_len, int record_len) {
+  return kiv::precon::factor(n, nnz, a, la, irow, icol, lfill, dtol, mic, dshift, pstrat, ipiv,
+                             istr, nnzfac, npvmod, iwork, liwork, record, ifail, mic_len,
+                             pstrat_len, record_len);
+}
+
+int KIV_CALL F11JNF(int n, int nnz, kiv2_complex* a, int la, int* irow, int* icol, int lfill,
+                    double dtol, const char* mic, double dshift, const char* pstrat, int* ipiv,
+                    int* istr, int* nnzfac, int* npvmod, int* iwork, int liwork, char* record,
+                    int* ifail, int mic_len, int pstrat_len, int record_len) {
+  return kiv::precon::factor(n, nnz, a, la, irow, icol, lfill, dtol, mic, dshift, pstrat,
+                             ipiv, istr, nnzfac, npvmod, iwork, liwork, record, ifail, mic_len,
+                             pstrat_len, record_len);
+}
+
+int KIV_CALL F11JBF(int n, const double* a, int la, const int* irow, const int* icol, int* ipiv,
+                    const int* istr, const char* check, const double* y, double* x,
+                    char* record, int* ifail, int check_len, int record_len) {
+  return kiv::precon::solve(n, a, la, irow, icol, ipiv, istr, check, y, x, record, ifail,
+                            check_len, record_len);
+}
+
+int KIV_CALL F11JPF(int n, const kiv2_complex* a, int la, const int* irow, const int* icol,
+                    int* ipiv, const int* istr, const char* check, const kiv2_complex* y,
+                    kiv2_complex* x, char* record, int* ifail, int check_len, int record_len) {
+  return kiv::precon::solve(n, a, la, irow, icol, ipiv, istr, check, y, x, record,
+                            ifail, check_len, record_len);
+}
+
+int KIV_CALL F11JAF_HOST(const int* n, const int* nnz, double* a, const int* la, int* irow,
+                         int* icol, const int* lfill, const double* dtol, const char* mic,
+                         const double* dshift, const char* pstrat, int* ipiv, int* istr,
+                         int* nnzfac, int* npvmod, int* iwork, const int* liwork, int* ifail,
+                         int, int) {
+  return kiv::precon::factor_host(n, nnz, a, la, irow, icol, lfill, dtol, mic, dshift, pstrat,
+                                  ipiv, istr, nnzfac, npvmod, iwork, liwork, ifail);
+}
+
+int KIV_CALL F11JNF_HOST(const int* n, const int* nnz, kiv2_complex* a, const int* la,
+                         int* irow, int* icol, const int* lfill, const double* dtol,
+                         const char* mic, const double* dshift, const char* pstrat, int* ipiv,
+                         int* istr, int* nnzfac, int* npvmod, int* iwork, const int* liwork,
+                         int* ifail, int, int) {
+  return kiv::precon::factor_host(n, nnz, a, la, irow, icol, lfill, dtol, mic, dshift,
+                                  pstrat, ipiv, istr, nnzfac, npvmod, iwork, liwork, ifail);
+}
+
+int KIV_CALL F11JBF_HOST(const int* n, const double* a, const int* la, const int* irow,
+                         const int* icol, int* ipiv, const int* istr, const char* check,
+                         const double* y, double* x, int* ifail, int) {
+  return kiv::precon::solve_host(n, a, la, irow, icol, ipiv, istr, check, y, x, ifail);
+}
+
+int KIV_CALL F11JPF_HOST(const int* n, const kiv2_complex* a, const int* la, const int* irow,
+                         const int* icol, int* ipiv, const int* istr, const char* check,
+                         const kiv2_complex* y, kiv2_complex* x, int* ifail, int) {
+  return kiv::precon::solve_host(n, a, la, irow, icol, ipiv, istr, check, y, x,
+                                 ifail);
+}
+
+}  // extern "C"
