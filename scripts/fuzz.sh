@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # Builds the libFuzzer targets (fuzz/fuzz_*.cpp; clang with AddressSanitizer
-# and UndefinedBehaviorSanitizer) in build/fuzz and runs each for about
-# FUZZ_SECONDS (default 20) from its committed corpus fuzz/corpus/<target>,
-# with a limit of 2 s per input.  A crash, a sanitizer report, a timeout or
+# and UndefinedBehaviorSanitizer) in build/fuzz and runs each from its
+# committed corpus fuzz/corpus/<target>, with a limit of 2 s per input, for
+# FUZZ_SECONDS each when set, else for an equal share of FUZZ_BUDGET seconds
+# (default 240, so that the whole step stays within about 5 minutes however
+# many targets there are), at most 20 s and at least 5 s each.  A crash, a sanitizer report, a timeout or
 # running out of memory fails the script; the input that did it is left in
 # build/fuzz/artifacts.  New inputs go to build/fuzz/found, never into the
 # committed corpus.  fuzz/pending holds reproducers of faults not yet
@@ -11,7 +13,6 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/deps.sh fuzz
-seconds=${FUZZ_SECONDS:-20}
 
 CC=clang CXX=clang++ cmake -S . -B build/fuzz -DKIV2_FUZZ=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   >/dev/null
@@ -21,6 +22,15 @@ targets=("$@")
 if [ ${#targets[@]} -eq 0 ]; then
   for source in fuzz/fuzz_*.cpp; do targets+=("$(basename "$source" .cpp)"); done
 fi
+
+if [ -n "${FUZZ_SECONDS:-}" ]; then
+  seconds=$FUZZ_SECONDS
+else
+  seconds=$(( ${FUZZ_BUDGET:-240} / ${#targets[@]} ))
+  [ "$seconds" -gt 20 ] && seconds=20
+  [ "$seconds" -lt 5 ] && seconds=5
+fi
+echo "Fuzzing ${#targets[@]} target(s) for ${seconds} s each"
 
 mkdir -p build/fuzz/artifacts
 failed=()

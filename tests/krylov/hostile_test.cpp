@@ -152,6 +152,35 @@ TEST(DamagedBlock, EveryFieldThatDecidesAnAccessIsChecked) {
     }
 }
 
+// A raised N with spare workspace: LWORK would hold the longer vectors, so
+// only the sizes' agreement with LWREQ refuses the block, and U and V (of
+// the set-up N) are never read past their end.
+TEST(DamagedBlock, RaisedOrderIsRefusedWhateverLworkHolds) {
+  const Csr<double>& a = matrix();
+  for (const Options& o : kConfigs)
+    for (double order : {a.n + 1.0, 2.0 * a.n, 40.0 * a.n}) {
+      SCOPED_TRACE(o.method + " N = " + std::to_string(order));
+      int lwreq = 0, f = 1, irevcm = 0;
+      const int lwork = 200 + 60 * 40 * a.n;
+      std::vector<double> work(lwork), u(a.n, 0.0), v = rhs(), w(1, 1.0);
+      Api<double>::setup(o.method, o.precon, o.norm, o.weight, o.iterm, a.n, o.m, o.tol,
+                         o.maxitn, o.anorm, o.sigmax, o.monit, &lwreq, work.data(), lwork, &f);
+      ASSERT_EQ(f, 0);
+      f = 1;
+      Api<double>::iterate(&irevcm, u.data(), v.data(), w.data(), work.data(), lwork, &f);
+      ASSERT_TRUE(irevcm == 1 || irevcm == 2);
+      if (irevcm == 1) a.apply(u.data(), v.data());
+      else v = u;
+      work[8] = order;
+      kivtest::capture_host([&] {
+        f = -1;
+        Api<double>::iterate(&irevcm, u.data(), v.data(), w.data(), work.data(), lwork, &f);
+      });
+      EXPECT_EQ(f, 3);
+      EXPECT_EQ(irevcm, 4);
+    }
+}
+
 // The monitoring routine reads only the fixed fields, but does not report
 // ITN and the test's two sides from a damaged block either.
 TEST(DamagedBlock, MonitoringRefusesIt) {
