@@ -321,7 +321,8 @@ void ball(const kiv::CallbackN& f, int n, double radius, double absacc, double r
     // Mass left at the truncation point: the integrand does not fall off
     // toward the boundary, where methods 3 and 4 take their finest points.
     truncated = !map.boundary_at_origin() && hn * edge > goal;
-    if (err <= goal) {
+    // An estimate that overflowed never converges, whatever the tolerance.
+    if (std::isfinite(next) && err <= goal) {
       out.result = next;
       out.errest = std::fmax(err, 10.0 * kiv::kEps * std::fabs(next));
       if (out.errest > std::fmax(tol_abs, std::fabs(relacc * next))) rep.fail(2, m[11]);

@@ -145,7 +145,11 @@ void search(double* x, double fx, double* h, double boundl, double boundu, doubl
 
     // Both bounds used up (or the step left the reals): restart from X0
     // with a smaller step of alternating sign.
-    bool failed = !(s.restarts() < 2.5);
+    // The count comes back from the caller's C: any value but 0, 1 or 2
+    // ends the search, so that a damaged one (an infinity that += 1 leaves
+    // alone) cannot keep it going.
+    const double done = s.restarts();
+    bool failed = !(done == 0.0 || done == 1.0 || done == 2.0);
     if (!failed) {
       s.restarts() += 1.0;
       *h = std::pow(-0.1, s.restarts()) * s.h0();

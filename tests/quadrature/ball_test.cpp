@@ -191,6 +191,21 @@ TEST(Ball, NonFiniteValueFails) {
   EXPECT_GT(r.nfun, 0);
 }
 
+TEST(Ball, OverflowingSumIsNeverConvergence) {
+  // Every value is finite, but pi * 1e308 is not: the sums overflow, and an
+  // infinite estimate must not pass the tolerance test, even an infinite
+  // tolerance.
+  for (double absacc : {0.0, double(INFINITY)}) {
+    const Outcome r = integrate([](const double*) { return 1e308; }, 2, 1.0, absacc, 1e-4, 1, 0);
+    EXPECT_NE(r.ifail, 0) << absacc;
+    EXPECT_FALSE(std::isfinite(r.result)) << absacc;
+  }
+  // Finite values whose sum is finite still converge with an infinite one.
+  const Outcome ok = integrate([](const double*) { return 1.0; }, 2, 1.0, INFINITY, 1e-4, 1, 0);
+  EXPECT_EQ(ok.ifail, 0);
+  EXPECT_NEAR(ok.result, M_PI, 1e-3);
+}
+
 TEST(Ball, ArgumentChecksInOrder) {
   struct Case {
     int n, method, icoord;

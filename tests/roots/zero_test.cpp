@@ -85,6 +85,24 @@ TEST(IntervalSearch, ThreeRestartsWithoutASignChangeFail) {
   EXPECT_EQ(r.c[5], 3.0);  // restart count
 }
 
+TEST(IntervalSearch, DamagedRestartCountEndsTheSearch) {
+  // f(x) = x + 1 from BOUNDL = 0: the walk goes to 1, turns back, is
+  // clipped at 0 and restarts, reading the count from C(6).  A count that
+  // is not 0, 1 or 2 must end the search, not let it restart for ever.
+  for (double damaged : {-kInf, kNaN, -1e300, 0.5, 7.0}) {
+    double x = 0, h = 1, y = 0, c[11] = {};
+    int ind = 1, ifail = 1;
+    char record[KIV2_RECORD_LEN + 1];
+    for (int call = 0; call < 3; ++call) {
+      if (call == 2) c[5] = damaged;
+      ifail = 1;
+      C05AVF(&x, x + 1.0, &h, 0.0, 5.0, &y, c, &ind, record, &ifail, KIV2_RECORD_LEN);
+    }
+    EXPECT_EQ(ifail, 4) << damaged;
+    EXPECT_EQ(ind, 0) << damaged;
+  }
+}
+
 TEST(IntervalSearch, AnExactZeroEndsTheSearchAtOnce) {
   const SearchRun r = search([](double x) { return x - 3.0; }, 0.0, 1.0, -10.0, 10.0);
   EXPECT_EQ(r.ifail, 0);
