@@ -5167,7 +5167,8 @@ KIV_API int KIV_CALL F11BTF(int* itn, double* stplhs, double* stprhs,          /
  * @param[in]      milu_len   length of MILU, >= 1 (only its first character is read)
  * @return the final IFAIL
  * @par IFAIL
- * - 1: LA, DTOL, PSTRAT, MILU, N, NNZ or LIWORK invalid
+ * - 1: LA, DTOL, PSTRAT, MILU, N, NNZ or LIWORK invalid (a bad MILU is reported as well
+ *   after a bad PSTRAT)
  * - 2: an index out of range, an entry out of order or a repeated location
  * - 3: IPIVP or IPIVQ not a permutation (PSTRAT = 'U')
  * - 4: the factor does not fit in LA (the factor outputs are incomplete)
@@ -5230,7 +5231,8 @@ KIV_API int KIV_CALL F11DAF_HOST(const int* n, const int* nnz, double* a,       
  * @param[in]      record_len length of RECORD, >= 200
  * @return the final IFAIL
  * @par IFAIL
- * - 1: LA, DTOL, PSTRAT, MILU, N, NNZ or LIWORK invalid
+ * - 1: LA, DTOL, PSTRAT, MILU, N, NNZ or LIWORK invalid (a bad MILU is reported as well
+ *   after a bad PSTRAT)
  * - 2: an index out of range, an entry out of order or a repeated location
  * - 3: IPIVP or IPIVQ not a permutation (PSTRAT = 'U')
  * - 4: the factor does not fit in LA (the factor outputs are incomplete)
