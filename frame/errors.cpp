@@ -156,12 +156,10 @@ Reporter::Reporter(const char* srname, char* record, int record_len, int line_le
   }
 }
 
-void Reporter::compose(int ierr, Message m, const Value* values, std::size_t count) {
-  ierr_ = ierr;
-  nlines_ = 0;
-
-  // The message lines: one record per "\n"-separated line of the text, the
-  // values taken in the order of their conversions.
+// The message lines: one record per "\n"-separated line of the text, the
+// values taken in the order of their conversions.  Returns how many values
+// the text shows.
+std::size_t Reporter::compose_lines(Message m, const Value* values, std::size_t count) {
   const std::string_view text(m.text);
   std::size_t next_value = 0;
   for (std::size_t start = 0; start <= text.size() && nlines_ < kMaxLines;) {
@@ -183,6 +181,14 @@ void Reporter::compose(int ierr, Message m, const Value* values, std::size_t cou
     start = end + 1;
   }
   newline();
+  return next_value;
+}
+
+void Reporter::compose(int ierr, Message m, const Value* values, std::size_t count) {
+  ierr_ = ierr;
+  nlines_ = 0;
+  const std::size_t next_value = compose_lines(m, values, count);
+  const std::string_view text(m.text);
 
   // The message record: name, number, label, count, then each value in the
   // conversion its text shows it with.

@@ -97,6 +97,18 @@ class Reporter {
     compose(ierr, m, v.data(), v.size());
   }
 
+  // Reports message M as well, below the lines of the failure already
+  // reported, for a check that still runs after a failure: IFAIL and the
+  // record stay the first failure's.  With no failure yet it is fail().
+  template <class... V>
+  void also(int ierr, Message m, V... values) {
+    const std::array<Value, sizeof...(V)> v{Value(values)...};
+    if (ierr_ == 0)
+      compose(ierr, m, v.data(), v.size());
+    else
+      compose_lines(m, v.data(), v.size());
+  }
+
   // Closes the call: applies the IFAIL convention through ERROR_EXIT,
   // stores the new IFAIL and returns it.  May end the process.
   int finish(int* ifail);
@@ -105,6 +117,7 @@ class Reporter {
 
  private:
   void compose(int ierr, Message m, const Value* values, std::size_t count);
+  std::size_t compose_lines(Message m, const Value* values, std::size_t count);
 
   const char* srname_;
   char* record_;

@@ -5139,48 +5139,45 @@ KIV_API int KIV_CALL F11BTF(int* itn, double* stplhs, double* stprhs,          /
 /* ===================================================================== */
 
 /**
- * @brief Incomplete LU factorisation M = P L D U Q of a real sparse matrix
- *        in coordinate storage, appended to A, IROW, ICOL behind the matrix.
+ * @brief Host wrapper of F11DAF: every argument by address, followed by the lengths of the
+ *        character arguments; it calls F11DAF with its own message record.
  *
- * Factor entry (i, j) in pivot numbering holds L(i,j) for j < i, 1/D(i) for
- * j = i and U(i,j) for j > i; M(IPIVP(i), IPIVQ(j)) = (L D U)(i, j).  The
- * first NNZ positions of A, IROW, ICOL come back as they went in.
- *
- * @param[in] n order of A, >= 1
- * @param[in] nnz entries of A, 1 <= NNZ <= N*N
- * @param[in,out] a A(1..NNZ) the matrix, sorted by row then column without
- *        repeated locations; A(NNZ+1..NNZ+NNZFAC) receives the factor
- * @param[in] la length of A, IROW, ICOL, >= 2*NNZ
- * @param[in,out] irow row indices (1..NNZ in, the factor's behind)
- * @param[in,out] icol column indices (1..NNZ in, the factor's behind)
- * @param[in] lfill >= 0: maximum level of fill; < 0: fill controlled by DTOL
- * @param[in] dtol drop tolerance (relative to max |A|), >= 0 when LFILL < 0
- * @param[in] pstrat 'N' no pivoting, 'U' pivots given in IPIVP/IPIVQ,
- *        'P' partial (column) pivoting, 'C' complete pivoting
- * @param[in] milu 'M' modified factorisation (row sums kept), 'N' none
- * @param[in,out] ipivp row permutation (input with 'U')
- * @param[in,out] ipivq column permutation (input with 'U')
- * @param[out] istr ISTR(1..N+1): position of the first entry of each factor
- *        row, ISTR(N+1) one past the last
- * @param[out] idiag IDIAG(1..N): position of each factor row's diagonal
- * @param[out] nnzfac number of factor entries
- * @param[out] npvmod pivots replaced by 1; -1 when none was but a row was
- *        recomputed without dropping
- * @param[out] iwork workspace
- * @param[in] liwork length of IWORK, >= 7N+2
- * @param record message record (200 characters)
- * @param[in,out] ifail error indicator
- * @param pstrat_len, milu_len, record_len lengths of the character arguments
+ * @param[in]      n          as N of F11DAF, by address
+ * @param[in]      nnz        as NNZ of F11DAF, by address
+ * @param[in,out]  a          as A of F11DAF
+ * @param[in]      la         as LA of F11DAF, by address
+ * @param[in,out]  irow       as IROW of F11DAF
+ * @param[in,out]  icol       as ICOL of F11DAF
+ * @param[in]      lfill      as LFILL of F11DAF, by address
+ * @param[in]      dtol       as DTOL of F11DAF, by address
+ * @param[in]      pstrat     as PSTRAT of F11DAF
+ * @param[in]      milu       as MILU of F11DAF
+ * @param[in,out]  ipivp      as IPIVP of F11DAF
+ * @param[in,out]  ipivq      as IPIVQ of F11DAF
+ * @param[out]     istr       as ISTR of F11DAF
+ * @param[out]     idiag      as IDIAG of F11DAF
+ * @param[out]     nnzfac     as NNZFAC of F11DAF
+ * @param[out]     npvmod     as NPVMOD of F11DAF
+ * @param[out]     iwork      as IWORK of F11DAF
+ * @param[in]      liwork     as LIWORK of F11DAF, by address
+ * @param[in,out]  ifail      on entry how an error is reported (0, -1, 1, 11 or -13: see the
+ *                            conventions of kiv2.h); on exit 0 or an error number listed under
+ *                            IFAIL
+ * @param[in]      pstrat_len length of PSTRAT, >= 1 (only its first character is read)
+ * @param[in]      milu_len   length of MILU, >= 1 (only its first character is read)
+ * @return the final IFAIL
  * @par IFAIL
- *  1 LA, DTOL, PSTRAT, MILU, N, NNZ or LIWORK invalid;
- *  2 an index out of range, an entry out of order or a repeated location;
- *  3 IPIVP or IPIVQ (PSTRAT = 'U') not a permutation;
- *  4 the factor does not fit in LA (factor outputs incomplete);
- *  5 internal failure of the factor's sort.
+ * - 1: LA, DTOL, PSTRAT, MILU, N, NNZ or LIWORK invalid (a bad MILU is reported as well
+ *   after a bad PSTRAT)
+ * - 2: an index out of range, an entry out of order or a repeated location
+ * - 3: IPIVP or IPIVQ not a permutation (PSTRAT = 'U')
+ * - 4: the factor does not fit in LA (the factor outputs are incomplete)
+ * - 5: internal failure of the factor's sort
  * @par Workspace
- *  IWORK 7N+2 integers; the factor needs NNZFAC positions behind NNZ in A,
- *  IROW, ICOL.  A requirement beyond the int range is reported as too small.
- *  Example: tests/precon/ilu_test.cpp, the kivhost tour stop "Incomplete LU".
+ * IWORK: 7N+2 integers; the factor needs NNZFAC positions behind NNZ in A, IROW and ICOL. A
+ * requirement beyond the int range is reported as too small.
+ * @par Example
+ * tests/precon/ilu_test.cpp; the kivhost tour stop "Incomplete LU".
  */
 KIV_API int KIV_CALL F11DAF_HOST(const int* n, const int* nnz, double* a,       /* _q85132@84 */
                                  const int* la, int* irow, int* icol, const int* lfill,
@@ -5188,29 +5185,110 @@ KIV_API int KIV_CALL F11DAF_HOST(const int* n, const int* nnz, double* a,       
                                  int* ipivp, int* ipivq, int* istr, int* idiag, int* nnzfac,
                                  int* npvmod, int* iwork, const int* liwork, int* ifail,
                                  int pstrat_len, int milu_len);
-/** @brief Body of F11DAF: scalars by value, then the message record.
- *  @param[in] n,nnz,la,lfill,dtol,liwork as F11DAF, by value
- *  @param[in,out] a,irow,icol,ipivp,ipivq as F11DAF
- *  @param[in] pstrat,milu as F11DAF
- *  @param[out] istr,idiag,nnzfac,npvmod,iwork as F11DAF
- *  @param[out] record message record; @param[in,out] ifail as F11DAF
- *  @param[in] pstrat_len,milu_len,record_len character lengths
- *  @par IFAIL as F11DAF. */
+/**
+ * @brief Incomplete LU factorisation M = P L D U Q of a real sparse matrix in coordinate
+ *        storage, appended to A, IROW, ICOL behind the matrix.
+ *
+ * Factor entry (i, j) in pivot numbering holds L(i,j) for j < i, 1/D(i) for j = i and U(i,j)
+ * for j > i; M(IPIVP(i), IPIVQ(j)) = (L D U)(i, j). The first NNZ positions of A, IROW, ICOL
+ * come back as they went in.
+ *
+ * @param[in]      n          order of A, >= 1
+ * @param[in]      nnz        entries of A, 1 <= NNZ <= N*N
+ * @param[in,out]  a          A(1..NNZ): the matrix, sorted by row then column without repeated
+ *                            locations (returned unchanged); A(NNZ+1..NNZ+NNZFAC) receives the
+ *                            factor
+ * @param[in]      la         length of A, IROW and ICOL, >= 2*NNZ
+ * @param[in,out]  irow       row indices of A (1..NNZ, returned unchanged); the factor's
+ *                            behind them
+ * @param[in,out]  icol       column indices of A (1..NNZ, returned unchanged); the factor's
+ *                            behind them
+ * @param[in]      lfill      >= 0: largest level of fill; < 0: fill is controlled by DTOL
+ *                            alone
+ * @param[in]      dtol       drop tolerance relative to max |A(i,j)|, >= 0 when LFILL < 0
+ * @param[in]      pstrat     'N' no pivoting, 'U' pivots given in IPIVP and IPIVQ, 'P' partial
+ *                            (column) pivoting, 'C' complete pivoting
+ * @param[in]      milu       'M' modified factorisation (row sums kept), 'N' none
+ * @param[in,out]  ipivp      row permutation, N elements: input with PSTRAT = 'U' (a
+ *                            permutation of 1..N), output always
+ * @param[in,out]  ipivq      column permutation, N elements: as IPIVP
+ * @param[out]     istr       ISTR(1..N+1): position of the first factor entry of each row;
+ *                            ISTR(N+1) is one past the last
+ * @param[out]     idiag      IDIAG(1..N): position of each factor row's diagonal entry
+ * @param[out]     nnzfac     number of factor entries
+ * @param[out]     npvmod     pivots replaced by 1; -1 when none was but a row was recomputed
+ *                            without dropping
+ * @param[out]     iwork      workspace, LIWORK elements
+ * @param[in]      liwork     length of IWORK, >= 7N+2
+ * @param[out]     record     the message record, at least 200 characters: "NONE" on success,
+ *                            else the routine name, the error number, the message label and
+ *                            its values
+ * @param[in,out]  ifail      on entry how an error is reported (0, -1, 1, 11 or -13: see the
+ *                            conventions of kiv2.h); on exit 0 or an error number listed under
+ *                            IFAIL
+ * @param[in]      pstrat_len length of PSTRAT, >= 1 (only its first character is read)
+ * @param[in]      milu_len   length of MILU, >= 1 (only its first character is read)
+ * @param[in]      record_len length of RECORD, >= 200
+ * @return the final IFAIL
+ * @par IFAIL
+ * - 1: LA, DTOL, PSTRAT, MILU, N, NNZ or LIWORK invalid (a bad MILU is reported as well
+ *   after a bad PSTRAT)
+ * - 2: an index out of range, an entry out of order or a repeated location
+ * - 3: IPIVP or IPIVQ not a permutation (PSTRAT = 'U')
+ * - 4: the factor does not fit in LA (the factor outputs are incomplete)
+ * - 5: internal failure of the factor's sort
+ * @par Workspace
+ * IWORK: 7N+2 integers; the factor needs NNZFAC positions behind NNZ in A, IROW and ICOL. A
+ * requirement beyond the int range is reported as too small.
+ * @par Example
+ * tests/precon/ilu_test.cpp; the kivhost tour stop "Incomplete LU".
+ */
 KIV_API int KIV_CALL F11DAF(int n, int nnz, double* a, int la, int* irow, int* icol, /* _q35085@96 */
                             int lfill, double dtol, const char* pstrat, const char* milu,
                             int* ipivp, int* ipivq, int* istr, int* idiag, int* nnzfac,
                             int* npvmod, int* iwork, int liwork, char* record, int* ifail,
                             int pstrat_len, int milu_len, int record_len);
-/** @brief Factorisation kernel of F11DAF on checked arguments: every row in
- *  pivot order with its fill, compensation and pivot, before renumbering.
- *  @param[in] n,nnz,la as F11DAF
- *  @param[in,out] a,irow,icol as F11DAF (IROW of factor entries: levels)
- *  @param[in] lfill as F11DAF; @param[in] tau_drop absolute drop threshold
- *  @param[in] tau_pivot small-pivot threshold; @param[in] omega 1 (MILU) or 0
- *  @param[in] pstrat 'N', 'U', 'P' or 'C' as a character code
- *  @param[in,out] ipivp,ipivq permutations; @param[out] istr,idiag,nnzfac,npvmod
- *  @param[out] rowstart,colhead,count,heap,heappos,spare,step the seven parts of IWORK
- *  @par IFAIL returns 0, or 4 when the factor does not fit in LA. */
+/**
+ * @brief Factorisation kernel of F11DAF on checked arguments: every row in pivot order with
+ *        its fill, compensation and pivot, before renumbering.
+ *
+ * @param[in]      n         order of A, >= 1
+ * @param[in]      nnz       entries of A, 1 <= NNZ <= N*N
+ * @param[in,out]  a         A(1..NNZ): the matrix, sorted by row then column without repeated
+ *                           locations (returned unchanged); A(NNZ+1..NNZ+NNZFAC) receives the
+ *                           factor
+ * @param[in]      la        length of A, IROW and ICOL, >= 2*NNZ
+ * @param[in,out]  irow      as IROW of F11DAF (IROW of factor entries holds their levels
+ *                           during the call)
+ * @param[in,out]  icol      column indices of A (1..NNZ, returned unchanged); the factor's
+ *                           behind them
+ * @param[in]      lfill     >= 0: largest level of fill; < 0: fill is controlled by DTOL alone
+ * @param[in]      tau_drop  absolute drop threshold, >= 0
+ * @param[in]      tau_pivot small-pivot threshold, >= 0
+ * @param[in]      omega     compensation weight: 1 (modified factorisation) or 0
+ * @param[in]      pstrat    'N', 'U', 'P' or 'C' as a character code
+ * @param[in,out]  ipivp     row permutation, N elements: input with PSTRAT = 'U' (a
+ *                           permutation of 1..N), output always
+ * @param[in,out]  ipivq     column permutation, N elements: as IPIVP
+ * @param[out]     istr      ISTR(1..N+1): position of the first factor entry of each row;
+ *                           ISTR(N+1) is one past the last
+ * @param[out]     idiag     IDIAG(1..N): position of each factor row's diagonal entry
+ * @param[out]     nnzfac    number of factor entries
+ * @param[out]     npvmod    pivots replaced by 1; -1 when none was but a row was recomputed
+ *                           without dropping
+ * @param[out]     rowstart  part of IWORK of F11DAF, N+1 elements
+ * @param[out]     colhead   part of IWORK, N elements
+ * @param[out]     count     part of IWORK, N elements
+ * @param[out]     heap      part of IWORK, N elements
+ * @param[out]     heappos   part of IWORK, N elements
+ * @param[out]     spare     part of IWORK, N elements
+ * @param[out]     step      part of IWORK, N elements
+ * @return 0, or 4 when the factor does not fit in LA
+ * @par IFAIL
+ * Not an argument: the result is the error number (0 or 4) for F11DAF to report.
+ * @par Workspace
+ * the seven parts of IWORK of F11DAF.
+ */
 KIV_API int KIV_CALL F11DAZ(int n, int nnz, double* a, int la, int* irow, int* icol, /* _q82502@108 */
                             int lfill, double tau_drop, double tau_pivot, double omega,
                             int pstrat, int* ipivp, int* ipivq, int* istr, int* idiag,
@@ -5218,40 +5296,80 @@ KIV_API int KIV_CALL F11DAZ(int n, int nnz, double* a, int la, int* irow, int* i
                             int* heap, int* heappos, int* spare, int* step);
 
 /**
- * @brief Solves M x = y or M^T x = y with the incomplete LU factor of F11DAF.
+ * @brief Host wrapper of F11DBF: every argument by address, followed by the lengths of the
+ *        character arguments; it calls F11DBF with its own message record.
  *
- * Whatever was changed between the calls, nothing outside A, IROW, ICOL
- * (LA), the permutations, X and Y is read or written: with CHECK = 'N' the
- * row starts, diagonal positions, column indices and permutation values
- * are still kept in range, and a corrupted factor fails with IFAIL 3.
- *
- * @param[in] trans 'N' M x = y, 'T' M^T x = y
- * @param[in] n order, >= 1
- * @param[in] a,irow,icol the arrays as F11DAF returned them (length LA)
- * @param[in] la their length
- * @param[in] ipivp,ipivq permutations from F11DAF (their sign bits are
- *        borrowed during the call and restored)
- * @param[in] istr,idiag factor row starts and diagonal positions
- * @param[in] check 'C' check the factor first, 'N' no check
- * @param[in] y right-hand side (N)
- * @param[out] x solution (N)
- * @param[in,out] ifail error indicator
- * @param trans_len, check_len lengths of the character arguments
+ * @param[in]      trans     as TRANS of F11DBF
+ * @param[in]      n         as N of F11DBF, by address
+ * @param[in]      a         as A of F11DBF
+ * @param[in]      la        as LA of F11DBF, by address
+ * @param[in]      irow      as IROW of F11DBF
+ * @param[in]      icol      as ICOL of F11DBF
+ * @param[in,out]  ipivp     as IPIVP of F11DBF
+ * @param[in,out]  ipivq     as IPIVQ of F11DBF
+ * @param[in]      istr      as ISTR of F11DBF
+ * @param[in]      idiag     as IDIAG of F11DBF
+ * @param[in]      check     as CHECK of F11DBF
+ * @param[in]      y         as Y of F11DBF
+ * @param[out]     x         as X of F11DBF
+ * @param[in,out]  ifail     on entry how an error is reported (0, -1, 1, 11 or -13: see the
+ *                           conventions of kiv2.h); on exit 0 or an error number listed under
+ *                           IFAIL
+ * @param[in]      trans_len length of TRANS, >= 1 (only its first character is read)
+ * @param[in]      check_len length of CHECK, >= 1 (only its first character is read)
+ * @return the final IFAIL
  * @par IFAIL
- *  1 CHECK or TRANS invalid; 2 N < 1 (CHECK = 'C'); 3 the factor, ISTR,
- *  IDIAG, IPIVP or IPIVQ is invalid.
+ * - 1: CHECK or TRANS invalid
+ * - 2: N < 1 (CHECK = 'C')
+ * - 3: the factor, ISTR, IDIAG, IPIVP or IPIVQ is invalid
+ * @par Example
+ * tests/precon/ilu_test.cpp.
  */
 KIV_API int KIV_CALL F11DBF_HOST(const char* trans, const int* n, const double* a,  /* _q50007@64 */
                                  const int* la, const int* irow, const int* icol, int* ipivp,
                                  int* ipivq, const int* istr, const int* idiag,
                                  const char* check, const double* y, double* x, int* ifail,
                                  int trans_len, int check_len);
-/** @brief Body of F11DBF.
- *  @param[in] trans,n,a,la,irow,icol,istr,idiag,check,y as F11DBF, scalars by value
- *  @param[in] ipivp,ipivq as F11DBF; @param[out] x as F11DBF
- *  @param[out] record message record; @param[in,out] ifail as F11DBF
- *  @param[in] trans_len,check_len,record_len character lengths
- *  @par IFAIL as F11DBF. */
+/**
+ * @brief Solves M x = y or M^T x = y with the incomplete LU factor of F11DAF.
+ *
+ * Whatever was changed between the calls, nothing outside A, IROW, ICOL (LA), the
+ * permutations, X and Y is read or written: with CHECK = 'N' the row starts, diagonal
+ * positions, column indices and permutation values are still kept in range, and a corrupted
+ * factor fails with IFAIL 3.
+ *
+ * @param[in]      trans      'N' solves M x = y, 'T' solves M^T x = y
+ * @param[in]      n          order, >= 1
+ * @param[in]      a          the factor as F11DAF returned it, LA elements
+ * @param[in]      la         length of A, IROW and ICOL, >= 1
+ * @param[in]      irow       row indices as F11DAF returned them, LA elements
+ * @param[in]      icol       column indices as F11DAF returned them, LA elements
+ * @param[in,out]  ipivp      row permutation from F11DAF, N elements (its sign bits are
+ *                            borrowed during the call and restored)
+ * @param[in,out]  ipivq      column permutation from F11DAF, N elements (as IPIVP)
+ * @param[in]      istr       factor row starts from F11DAF, N+1 elements
+ * @param[in]      idiag      factor diagonal positions from F11DAF, N elements
+ * @param[in]      check      'C' checks the factor first, 'N' does not (the accesses are still
+ *                            kept in range)
+ * @param[in]      y          right-hand side, N elements
+ * @param[out]     x          solution, N elements
+ * @param[out]     record     the message record, at least 200 characters: "NONE" on success,
+ *                            else the routine name, the error number, the message label and
+ *                            its values
+ * @param[in,out]  ifail      on entry how an error is reported (0, -1, 1, 11 or -13: see the
+ *                            conventions of kiv2.h); on exit 0 or an error number listed under
+ *                            IFAIL
+ * @param[in]      trans_len  length of TRANS, >= 1 (only its first character is read)
+ * @param[in]      check_len  length of CHECK, >= 1 (only its first character is read)
+ * @param[in]      record_len length of RECORD, >= 200
+ * @return the final IFAIL
+ * @par IFAIL
+ * - 1: CHECK or TRANS invalid
+ * - 2: N < 1 (CHECK = 'C')
+ * - 3: the factor, ISTR, IDIAG, IPIVP or IPIVQ is invalid
+ * @par Example
+ * tests/precon/ilu_test.cpp.
+ */
 KIV_API int KIV_CALL F11DBF(const char* trans, int n, const double* a, int la,     /* _q24993@72 */
                             const int* irow, const int* icol, int* ipivp, int* ipivq,
                             const int* istr, const int* idiag, const char* check,
@@ -5259,13 +5377,37 @@ KIV_API int KIV_CALL F11DBF(const char* trans, int n, const double* a, int la,  
                             int check_len, int record_len);
 
 /**
- * @brief Complex twin of F11DAF: magnitudes are moduli, the replacement
- *        pivot is 1 + 0i.
- * @param[in] n,nnz,la,lfill,dtol,pstrat,milu,liwork as F11DAF
- * @param[in,out] a complex matrix and factor; @param[in,out] irow,icol,ipivp,ipivq as F11DAF
- * @param[out] istr,idiag,nnzfac,npvmod,iwork as F11DAF
- * @param[in,out] ifail; @param pstrat_len,milu_len lengths
- * @par IFAIL as F11DAF.  @par Workspace as F11DAF.
+ * @brief Host wrapper of F11DNF: every argument by address, followed by the lengths of the
+ *        character arguments; it calls F11DNF with its own message record.
+ *
+ * @param[in]      n          as N of F11DNF, by address
+ * @param[in]      nnz        as NNZ of F11DNF, by address
+ * @param[in,out]  a          as A of F11DNF
+ * @param[in]      la         as LA of F11DNF, by address
+ * @param[in,out]  irow       as IROW of F11DNF
+ * @param[in,out]  icol       as ICOL of F11DNF
+ * @param[in]      lfill      as LFILL of F11DNF, by address
+ * @param[in]      dtol       as DTOL of F11DNF, by address
+ * @param[in]      pstrat     as PSTRAT of F11DNF
+ * @param[in]      milu       as MILU of F11DNF
+ * @param[in,out]  ipivp      as IPIVP of F11DNF
+ * @param[in,out]  ipivq      as IPIVQ of F11DNF
+ * @param[out]     istr       as ISTR of F11DNF
+ * @param[out]     idiag      as IDIAG of F11DNF
+ * @param[out]     nnzfac     as NNZFAC of F11DNF
+ * @param[out]     npvmod     as NPVMOD of F11DNF
+ * @param[out]     iwork      as IWORK of F11DNF
+ * @param[in]      liwork     as LIWORK of F11DNF, by address
+ * @param[in,out]  ifail      on entry how an error is reported (0, -1, 1, 11 or -13: see the
+ *                            conventions of kiv2.h); on exit 0 or an error number listed under
+ *                            IFAIL
+ * @param[in]      pstrat_len length of PSTRAT, >= 1 (only its first character is read)
+ * @param[in]      milu_len   length of MILU, >= 1 (only its first character is read)
+ * @return the final IFAIL
+ * @par IFAIL
+ * As F11DAF.
+ * @par Workspace
+ * As F11DAF.
  */
 KIV_API int KIV_CALL F11DNF_HOST(const int* n, const int* nnz, kiv2_complex* a, /* _q49142@84 */
                                  const int* la, int* irow, int* icol, const int* lfill,
@@ -5273,44 +5415,164 @@ KIV_API int KIV_CALL F11DNF_HOST(const int* n, const int* nnz, kiv2_complex* a, 
                                  int* ipivp, int* ipivq, int* istr, int* idiag, int* nnzfac,
                                  int* npvmod, int* iwork, const int* liwork, int* ifail,
                                  int pstrat_len, int milu_len);
-/** @brief Body of F11DNF.
- *  @param[in] n,nnz,la,lfill,dtol,pstrat,milu,liwork by value as F11DNF
- *  @param[in,out] a,irow,icol,ipivp,ipivq; @param[out] istr,idiag,nnzfac,npvmod,iwork
- *  @param[out] record; @param[in,out] ifail; @param[in] pstrat_len,milu_len,record_len
- *  @par IFAIL as F11DAF. */
+/**
+ * @brief Complex twin of F11DAF: magnitudes are moduli, a replaced pivot is 1 + 0i.
+ *
+ * @param[in]      n          order of A, >= 1
+ * @param[in]      nnz        entries of A, 1 <= NNZ <= N*N
+ * @param[in,out]  a          complex: A(1..NNZ): the matrix, sorted by row then column without
+ *                            repeated locations (returned unchanged); A(NNZ+1..NNZ+NNZFAC)
+ *                            receives the factor
+ * @param[in]      la         length of A, IROW and ICOL, >= 2*NNZ
+ * @param[in,out]  irow       row indices of A (1..NNZ, returned unchanged); the factor's
+ *                            behind them
+ * @param[in,out]  icol       column indices of A (1..NNZ, returned unchanged); the factor's
+ *                            behind them
+ * @param[in]      lfill      >= 0: largest level of fill; < 0: fill is controlled by DTOL
+ *                            alone
+ * @param[in]      dtol       drop tolerance relative to max |A(i,j)|, >= 0 when LFILL < 0
+ * @param[in]      pstrat     'N' no pivoting, 'U' pivots given in IPIVP and IPIVQ, 'P' partial
+ *                            (column) pivoting, 'C' complete pivoting
+ * @param[in]      milu       'M' modified factorisation (row sums kept), 'N' none
+ * @param[in,out]  ipivp      row permutation, N elements: input with PSTRAT = 'U' (a
+ *                            permutation of 1..N), output always
+ * @param[in,out]  ipivq      column permutation, N elements: as IPIVP
+ * @param[out]     istr       ISTR(1..N+1): position of the first factor entry of each row;
+ *                            ISTR(N+1) is one past the last
+ * @param[out]     idiag      IDIAG(1..N): position of each factor row's diagonal entry
+ * @param[out]     nnzfac     number of factor entries
+ * @param[out]     npvmod     pivots replaced by 1; -1 when none was but a row was recomputed
+ *                            without dropping
+ * @param[out]     iwork      workspace, LIWORK elements
+ * @param[in]      liwork     length of IWORK, >= 7N+2
+ * @param[out]     record     the message record, at least 200 characters: "NONE" on success,
+ *                            else the routine name, the error number, the message label and
+ *                            its values
+ * @param[in,out]  ifail      on entry how an error is reported (0, -1, 1, 11 or -13: see the
+ *                            conventions of kiv2.h); on exit 0 or an error number listed under
+ *                            IFAIL
+ * @param[in]      pstrat_len length of PSTRAT, >= 1 (only its first character is read)
+ * @param[in]      milu_len   length of MILU, >= 1 (only its first character is read)
+ * @param[in]      record_len length of RECORD, >= 200
+ * @return the final IFAIL
+ * @par IFAIL
+ * As F11DAF.
+ * @par Workspace
+ * As F11DAF.
+ */
 KIV_API int KIV_CALL F11DNF(int n, int nnz, kiv2_complex* a, int la, int* irow,   /* _q68468@96 */
                             int* icol, int lfill, double dtol, const char* pstrat,
                             const char* milu, int* ipivp, int* ipivq, int* istr, int* idiag,
                             int* nnzfac, int* npvmod, int* iwork, int liwork, char* record,
                             int* ifail, int pstrat_len, int milu_len, int record_len);
-/** @brief Complex factorisation kernel, as F11DAZ.
- *  @param[in] n,nnz,la,lfill,tau_drop,tau_pivot,omega,pstrat as F11DAZ
- *  @param[in,out] a,irow,icol,ipivp,ipivq; @param[out] istr,idiag,nnzfac,npvmod
- *  @param[out] rowstart,colhead,count,heap,heappos,spare,step IWORK's parts
- *  @par IFAIL returns 0 or 4. */
+/**
+ * @brief Complex factorisation kernel, as F11DAZ.
+ *
+ * @param[in]      n         order of A, >= 1
+ * @param[in]      nnz       entries of A, 1 <= NNZ <= N*N
+ * @param[in,out]  a         complex: A(1..NNZ): the matrix, sorted by row then column without
+ *                           repeated locations (returned unchanged); A(NNZ+1..NNZ+NNZFAC)
+ *                           receives the factor
+ * @param[in]      la        length of A, IROW and ICOL, >= 2*NNZ
+ * @param[in,out]  irow      as IROW of F11DAF (IROW of factor entries holds their levels
+ *                           during the call)
+ * @param[in,out]  icol      column indices of A (1..NNZ, returned unchanged); the factor's
+ *                           behind them
+ * @param[in]      lfill     >= 0: largest level of fill; < 0: fill is controlled by DTOL alone
+ * @param[in]      tau_drop  absolute drop threshold, >= 0
+ * @param[in]      tau_pivot small-pivot threshold, >= 0
+ * @param[in]      omega     compensation weight: 1 (modified factorisation) or 0
+ * @param[in]      pstrat    'N', 'U', 'P' or 'C' as a character code
+ * @param[in,out]  ipivp     row permutation, N elements: input with PSTRAT = 'U' (a
+ *                           permutation of 1..N), output always
+ * @param[in,out]  ipivq     column permutation, N elements: as IPIVP
+ * @param[out]     istr      ISTR(1..N+1): position of the first factor entry of each row;
+ *                           ISTR(N+1) is one past the last
+ * @param[out]     idiag     IDIAG(1..N): position of each factor row's diagonal entry
+ * @param[out]     nnzfac    number of factor entries
+ * @param[out]     npvmod    pivots replaced by 1; -1 when none was but a row was recomputed
+ *                           without dropping
+ * @param[out]     rowstart  part of IWORK of F11DAF, N+1 elements
+ * @param[out]     colhead   part of IWORK, N elements
+ * @param[out]     count     part of IWORK, N elements
+ * @param[out]     heap      part of IWORK, N elements
+ * @param[out]     heappos   part of IWORK, N elements
+ * @param[out]     spare     part of IWORK, N elements
+ * @param[out]     step      part of IWORK, N elements
+ * @return 0, or 4 when the factor does not fit in LA
+ * @par IFAIL
+ * Not an argument: the result is the error number (0 or 4) for F11DAF to report.
+ * @par Workspace
+ * As F11DAZ.
+ */
 KIV_API int KIV_CALL F11DNZ(int n, int nnz, kiv2_complex* a, int la, int* irow,   /* _q30453@108 */
                             int* icol, int lfill, double tau_drop, double tau_pivot,
                             double omega, int pstrat, int* ipivp, int* ipivq, int* istr,
                             int* idiag, int* nnzfac, int* npvmod, int* rowstart, int* colhead,
                             int* count, int* heap, int* heappos, int* spare, int* step);
 /**
- * @brief Complex twin of F11DBF; TRANS = 'T' is the plain transpose.
- * @param[in] trans,n,la,irow,icol,istr,idiag,check as F11DBF
- * @param[in] a complex factor from F11DNF; @param[in] ipivp,ipivq as F11DBF
- * @param[in] y complex right-hand side; @param[out] x complex solution
- * @param[in,out] ifail; @param trans_len,check_len lengths
- * @par IFAIL as F11DBF.
+ * @brief Host wrapper of F11DPF: every argument by address, followed by the lengths of the
+ *        character arguments; it calls F11DPF with its own message record.
+ *
+ * @param[in]      trans     as TRANS of F11DPF
+ * @param[in]      n         as N of F11DPF, by address
+ * @param[in]      a         as A of F11DPF
+ * @param[in]      la        as LA of F11DPF, by address
+ * @param[in]      irow      as IROW of F11DPF
+ * @param[in]      icol      as ICOL of F11DPF
+ * @param[in,out]  ipivp     as IPIVP of F11DPF
+ * @param[in,out]  ipivq     as IPIVQ of F11DPF
+ * @param[in]      istr      as ISTR of F11DPF
+ * @param[in]      idiag     as IDIAG of F11DPF
+ * @param[in]      check     as CHECK of F11DPF
+ * @param[in]      y         as Y of F11DPF
+ * @param[out]     x         as X of F11DPF
+ * @param[in,out]  ifail     on entry how an error is reported (0, -1, 1, 11 or -13: see the
+ *                           conventions of kiv2.h); on exit 0 or an error number listed under
+ *                           IFAIL
+ * @param[in]      trans_len length of TRANS, >= 1 (only its first character is read)
+ * @param[in]      check_len length of CHECK, >= 1 (only its first character is read)
+ * @return the final IFAIL
+ * @par IFAIL
+ * As F11DBF.
  */
 KIV_API int KIV_CALL F11DPF_HOST(const char* trans, const int* n,               /* _q42366@64 */
                                  const kiv2_complex* a, const int* la, const int* irow,
                                  const int* icol, int* ipivp, int* ipivq, const int* istr,
                                  const int* idiag, const char* check, const kiv2_complex* y,
                                  kiv2_complex* x, int* ifail, int trans_len, int check_len);
-/** @brief Body of F11DPF.
- *  @param[in] trans,n,a,la,irow,icol,istr,idiag,check,y as F11DPF, scalars by value
- *  @param[in] ipivp,ipivq; @param[out] x; @param[out] record; @param[in,out] ifail
- *  @param[in] trans_len,check_len,record_len character lengths
- *  @par IFAIL as F11DBF. */
+/**
+ * @brief Complex twin of F11DBF, with the factor of F11DNF; TRANS = 'T' is the plain
+ *        transpose.
+ *
+ * @param[in]      trans      'N' solves M x = y, 'T' solves M^T x = y
+ * @param[in]      n          order, >= 1
+ * @param[in]      a          complex: the factor as F11DAF returned it, LA elements
+ * @param[in]      la         length of A, IROW and ICOL, >= 1
+ * @param[in]      irow       row indices as F11DAF returned them, LA elements
+ * @param[in]      icol       column indices as F11DAF returned them, LA elements
+ * @param[in,out]  ipivp      row permutation from F11DAF, N elements (its sign bits are
+ *                            borrowed during the call and restored)
+ * @param[in,out]  ipivq      column permutation from F11DAF, N elements (as IPIVP)
+ * @param[in]      istr       factor row starts from F11DAF, N+1 elements
+ * @param[in]      idiag      factor diagonal positions from F11DAF, N elements
+ * @param[in]      check      'C' checks the factor first, 'N' does not (the accesses are still
+ *                            kept in range)
+ * @param[in]      y          complex: right-hand side, N elements
+ * @param[out]     x          complex: solution, N elements
+ * @param[out]     record     the message record, at least 200 characters: "NONE" on success,
+ *                            else the routine name, the error number, the message label and
+ *                            its values
+ * @param[in,out]  ifail      on entry how an error is reported (0, -1, 1, 11 or -13: see the
+ *                            conventions of kiv2.h); on exit 0 or an error number listed under
+ *                            IFAIL
+ * @param[in]      trans_len  length of TRANS, >= 1 (only its first character is read)
+ * @param[in]      check_len  length of CHECK, >= 1 (only its first character is read)
+ * @param[in]      record_len length of RECORD, >= 200
+ * @return the final IFAIL
+ * @par IFAIL
+ * As F11DBF.
+ */
 KIV_API int KIV_CALL F11DPF(const char* trans, int n, const kiv2_complex* a,       /* _q30245@72 */
                             int la, const int* irow, const int* icol, int* ipivp, int* ipivq,
                             const int* istr, const int* idiag, const char* check,
@@ -5318,60 +5580,149 @@ KIV_API int KIV_CALL F11DPF(const char* trans, int n, const kiv2_complex* a,    
                             int trans_len, int check_len, int record_len);
 
 /**
- * @brief SSOR preconditioner solve M x = y or M^T x = y, with
- *        M = (D + w L) D^-1 (D + w U) / (w (2 - w)) for A = D + L + U.
- * @param[in] trans 'N' M x = y, 'T' M^T x = y
- * @param[in] n order, >= 1
- * @param[in] nnz entries, 1 <= NNZ <= N*N
- * @param[in] a,irow,icol A in sorted CS, every row with its diagonal
- * @param[in] dinv DINV(i) = 1/A(i,i), taken as given
- * @param[in] omega relaxation parameter, 0 < OMEGA < 2 (checked with CHECK = 'C')
- * @param[in] check 'C' check A and OMEGA first, 'N' no check (indices are
- *        still kept within 1..N)
- * @param[in] y right-hand side (N)
- * @param[out] x solution (N)
- * @param[out] iwork workspace, 2N+1: row starts, then diagonal positions
- * @param[in,out] ifail error indicator
- * @param trans_len, check_len lengths of the character arguments
+ * @brief Host wrapper of F11DDF: every argument by address, followed by the lengths of the
+ *        character arguments; it calls F11DDF with its own message record.
+ *
+ * @param[in]      trans     as TRANS of F11DDF
+ * @param[in]      n         as N of F11DDF, by address
+ * @param[in]      nnz       as NNZ of F11DDF, by address
+ * @param[in]      a         as A of F11DDF
+ * @param[in]      irow      as IROW of F11DDF
+ * @param[in]      icol      as ICOL of F11DDF
+ * @param[in]      dinv      as DINV of F11DDF
+ * @param[in]      omega     as OMEGA of F11DDF, by address
+ * @param[in]      check     as CHECK of F11DDF
+ * @param[in]      y         as Y of F11DDF
+ * @param[out]     x         as X of F11DDF
+ * @param[out]     iwork     as IWORK of F11DDF
+ * @param[in,out]  ifail     on entry how an error is reported (0, -1, 1, 11 or -13: see the
+ *                           conventions of kiv2.h); on exit 0 or an error number listed under
+ *                           IFAIL
+ * @param[in]      trans_len length of TRANS, >= 1 (only its first character is read)
+ * @param[in]      check_len length of CHECK, >= 1 (only its first character is read)
+ * @return the final IFAIL
  * @par IFAIL
- *  1 TRANS or CHECK invalid; 2 N, NNZ or OMEGA invalid; 3 an index out of
- *  range, an entry out of order or a repeated location; 4 a row without a
- *  diagonal entry.
- * @par Workspace IWORK 2N+1 integers.
+ * - 1: TRANS or CHECK invalid
+ * - 2: N, NNZ or OMEGA invalid
+ * - 3: an index out of range, an entry out of order or a repeated location
+ * - 4: a row without a diagonal entry
+ * @par Workspace
+ * IWORK: 2N+1 integers.
+ * @par Example
+ * tests/precon/ssor_jacobi_test.cpp.
  */
 KIV_API int KIV_CALL F11DDF_HOST(const char* trans, const int* n, const int* nnz,  /* _q87260@60 */
                                  const double* a, const int* irow, const int* icol,
                                  const double* dinv, const double* omega, const char* check,
                                  const double* y, double* x, int* iwork, int* ifail,
                                  int trans_len, int check_len);
-/** @brief Body of F11DDF.
- *  @param[in] trans,n,nnz,a,irow,icol,dinv,omega,check,y as F11DDF, scalars by value
- *  @param[out] x,iwork as F11DDF; @param[out] record message record
- *  @param[in,out] ifail; @param[in] trans_len,check_len,record_len lengths
- *  @par IFAIL as F11DDF. */
+/**
+ * @brief SSOR preconditioner solve M x = y or M^T x = y, with M = (D + w L) D^-1 (D + w U) /
+ *        (w (2 - w)) for A = D + L + U.
+ *
+ * @param[in]      trans      'N' solves M x = y, 'T' solves M^T x = y
+ * @param[in]      n          order, >= 1
+ * @param[in]      nnz        entries of A, 1 <= NNZ <= N*N
+ * @param[in]      a          A in sorted CS storage, NNZ elements, every row with its diagonal
+ *                            entry
+ * @param[in]      irow       row indices, NNZ elements, 1..N
+ * @param[in]      icol       column indices, NNZ elements, 1..N
+ * @param[in]      dinv       DINV(i) = 1/A(i,i), N elements, taken as given
+ * @param[in]      omega      relaxation parameter, 0 < OMEGA < 2 (checked with CHECK = 'C')
+ * @param[in]      check      'C' checks A and OMEGA first, 'N' does not (indices are still
+ *                            kept within 1..N)
+ * @param[in]      y          right-hand side, N elements
+ * @param[out]     x          solution, N elements
+ * @param[out]     iwork      workspace, 2N+1 elements: row starts, then diagonal positions
+ * @param[out]     record     the message record, at least 200 characters: "NONE" on success,
+ *                            else the routine name, the error number, the message label and
+ *                            its values
+ * @param[in,out]  ifail      on entry how an error is reported (0, -1, 1, 11 or -13: see the
+ *                            conventions of kiv2.h); on exit 0 or an error number listed under
+ *                            IFAIL
+ * @param[in]      trans_len  length of TRANS, >= 1 (only its first character is read)
+ * @param[in]      check_len  length of CHECK, >= 1 (only its first character is read)
+ * @param[in]      record_len length of RECORD, >= 200
+ * @return the final IFAIL
+ * @par IFAIL
+ * - 1: TRANS or CHECK invalid
+ * - 2: N, NNZ or OMEGA invalid
+ * - 3: an index out of range, an entry out of order or a repeated location
+ * - 4: a row without a diagonal entry
+ * @par Workspace
+ * IWORK: 2N+1 integers.
+ * @par Example
+ * tests/precon/ssor_jacobi_test.cpp.
+ */
 KIV_API int KIV_CALL F11DDF(const char* trans, int n, int nnz, const double* a,    /* _q87479@72 */
                             const int* irow, const int* icol, const double* dinv, double omega,
                             const char* check, const double* y, double* x, int* iwork,
                             char* record, int* ifail, int trans_len, int check_len,
                             int record_len);
 /**
- * @brief Complex twin of F11DDF; TRANS = 'T' solves with the conjugate
- *        transpose M^H.
- * @param[in] trans,n,nnz,irow,icol,omega,check as F11DDF
- * @param[in] a,dinv,y complex; @param[out] x complex; @param[out] iwork as F11DDF
- * @param[in,out] ifail; @param trans_len,check_len lengths
- * @par IFAIL as F11DDF.  @par Workspace as F11DDF.
+ * @brief Host wrapper of F11DRF: every argument by address, followed by the lengths of the
+ *        character arguments; it calls F11DRF with its own message record.
+ *
+ * @param[in]      trans     as TRANS of F11DRF
+ * @param[in]      n         as N of F11DRF, by address
+ * @param[in]      nnz       as NNZ of F11DRF, by address
+ * @param[in]      a         as A of F11DRF
+ * @param[in]      irow      as IROW of F11DRF
+ * @param[in]      icol      as ICOL of F11DRF
+ * @param[in]      dinv      as DINV of F11DRF
+ * @param[in]      omega     as OMEGA of F11DRF, by address
+ * @param[in]      check     as CHECK of F11DRF
+ * @param[in]      y         as Y of F11DRF
+ * @param[out]     x         as X of F11DRF
+ * @param[out]     iwork     as IWORK of F11DRF
+ * @param[in,out]  ifail     on entry how an error is reported (0, -1, 1, 11 or -13: see the
+ *                           conventions of kiv2.h); on exit 0 or an error number listed under
+ *                           IFAIL
+ * @param[in]      trans_len length of TRANS, >= 1 (only its first character is read)
+ * @param[in]      check_len length of CHECK, >= 1 (only its first character is read)
+ * @return the final IFAIL
+ * @par IFAIL
+ * As F11DDF.
+ * @par Workspace
+ * As F11DDF.
  */
 KIV_API int KIV_CALL F11DRF_HOST(const char* trans, const int* n, const int* nnz,  /* _q30310@60 */
                                  const kiv2_complex* a, const int* irow, const int* icol,
                                  const kiv2_complex* dinv, const double* omega,
                                  const char* check, const kiv2_complex* y, kiv2_complex* x,
                                  int* iwork, int* ifail, int trans_len, int check_len);
-/** @brief Body of F11DRF.
- *  @param[in] trans,n,nnz,a,irow,icol,dinv,omega,check,y as F11DRF, scalars by value
- *  @param[out] x,iwork; @param[out] record; @param[in,out] ifail
- *  @param[in] trans_len,check_len,record_len lengths
- *  @par IFAIL as F11DDF. */
+/**
+ * @brief Complex twin of F11DDF; TRANS = 'T' solves with the conjugate transpose M^H.
+ *
+ * @param[in]      trans      'N' solves M x = y, 'T' solves M^T x = y
+ * @param[in]      n          order, >= 1
+ * @param[in]      nnz        entries of A, 1 <= NNZ <= N*N
+ * @param[in]      a          complex: A in sorted CS storage, NNZ elements, every row with its
+ *                            diagonal entry
+ * @param[in]      irow       row indices, NNZ elements, 1..N
+ * @param[in]      icol       column indices, NNZ elements, 1..N
+ * @param[in]      dinv       complex: dINV(i) = 1/A(i,i), N elements, taken as given
+ * @param[in]      omega      relaxation parameter, 0 < OMEGA < 2 (checked with CHECK = 'C')
+ * @param[in]      check      'C' checks A and OMEGA first, 'N' does not (indices are still
+ *                            kept within 1..N)
+ * @param[in]      y          complex: right-hand side, N elements
+ * @param[out]     x          complex: solution, N elements
+ * @param[out]     iwork      workspace, 2N+1 elements: row starts, then diagonal positions
+ * @param[out]     record     the message record, at least 200 characters: "NONE" on success,
+ *                            else the routine name, the error number, the message label and
+ *                            its values
+ * @param[in,out]  ifail      on entry how an error is reported (0, -1, 1, 11 or -13: see the
+ *                            conventions of kiv2.h); on exit 0 or an error number listed under
+ *                            IFAIL
+ * @param[in]      trans_len  length of TRANS, >= 1 (only its first character is read)
+ * @param[in]      check_len  length of CHECK, >= 1 (only its first character is read)
+ * @param[in]      record_len length of RECORD, >= 200
+ * @return the final IFAIL
+ * @par IFAIL
+ * As F11DDF.
+ * @par Workspace
+ * As F11DDF.
+ */
 KIV_API int KIV_CALL F11DRF(const char* trans, int n, int nnz,                   /* _q28158@72 */
                             const kiv2_complex* a, const int* irow, const int* icol,
                             const kiv2_complex* dinv, double omega, const char* check,
@@ -5379,27 +5730,41 @@ KIV_API int KIV_CALL F11DRF(const char* trans, int n, int nnz,                  
                             int* ifail, int trans_len, int check_len, int record_len);
 
 /**
- * @brief Preconditioner of NITER Jacobi iterations on A x = y (or the
- *        transposed system) from x = 0: x1 = D^-1 y, x(k+1) = D^-1 (y - (A - D) x(k)).
- * @param[in] store 'N' CS, general; 'S' SCS, lower triangle of a symmetric matrix
- * @param[in] trans 'N' A, 'T' A^T (ignored with STORE = 'S')
- * @param[in] init 'I' compute DIAG from A; 'N' DIAG holds it from an earlier call
- * @param[in] niter number of iterations, >= 1
- * @param[in] n order, >= 1
- * @param[in] nnz entries, 1 <= NNZ <= N*N (N(N+1)/2 for SCS)
- * @param[in] a,irow,icol the matrix, sorted
- * @param[in] check 'C' check the storage (and a given DIAG) first, 'N' no check
- * @param[in] y right-hand side (N)
- * @param[out] x result (N)
- * @param[in,out] diag the diagonal of A (N): out with INIT = 'I', in with 'N'
- * @param[out] work workspace (N)
- * @param[in,out] ifail error indicator
- * @param store_len, trans_len, init_len, check_len lengths of the options
+ * @brief Host wrapper of F11DKF: every argument by address, followed by the lengths of the
+ *        character arguments; it calls F11DKF with its own message record.
+ *
+ * @param[in]      store     as STORE of F11DKF
+ * @param[in]      trans     as TRANS of F11DKF
+ * @param[in]      init      as INIT of F11DKF
+ * @param[in]      niter     as NITER of F11DKF, by address
+ * @param[in]      n         as N of F11DKF, by address
+ * @param[in]      nnz       as NNZ of F11DKF, by address
+ * @param[in]      a         as A of F11DKF
+ * @param[in]      irow      as IROW of F11DKF
+ * @param[in]      icol      as ICOL of F11DKF
+ * @param[in]      check     as CHECK of F11DKF
+ * @param[in]      y         as Y of F11DKF
+ * @param[out]     x         as X of F11DKF
+ * @param[in,out]  diag      as DIAG of F11DKF
+ * @param[out]     work      as WORK of F11DKF
+ * @param[in,out]  ifail     on entry how an error is reported (0, -1, 1, 11 or -13: see the
+ *                           conventions of kiv2.h); on exit 0 or an error number listed under
+ *                           IFAIL
+ * @param[in]      store_len length of STORE, >= 1 (only its first character is read)
+ * @param[in]      trans_len length of TRANS, >= 1 (only its first character is read)
+ * @param[in]      init_len  length of INIT, >= 1 (only its first character is read)
+ * @param[in]      check_len length of CHECK, >= 1 (only its first character is read)
+ * @return the final IFAIL
  * @par IFAIL
- *  1 an option or NITER invalid; 2 N or NNZ invalid; 3 an index out of
- *  range, an entry out of order or a repeated location; 4 a zero DIAG(I)
- *  (INIT = 'N', CHECK = 'C'); 5 a zero or missing diagonal (INIT = 'I').
- * @par Workspace WORK N values.
+ * - 1: an option or NITER invalid
+ * - 2: N or NNZ invalid
+ * - 3: an index out of range, an entry out of order or a repeated location
+ * - 4: a zero DIAG(I) (INIT = 'N', CHECK = 'C')
+ * - 5: a zero or missing diagonal entry (INIT = 'I')
+ * @par Workspace
+ * WORK: N elements.
+ * @par Example
+ * tests/precon/ssor_jacobi_test.cpp.
  */
 KIV_API int KIV_CALL F11DKF_HOST(const char* store, const char* trans,             /* _q83796@76 */
                                  const char* init, const int* niter, const int* n,
@@ -5407,23 +5772,84 @@ KIV_API int KIV_CALL F11DKF_HOST(const char* store, const char* trans,          
                                  const int* icol, const char* check, const double* y, double* x,
                                  double* diag, double* work, int* ifail, int store_len,
                                  int trans_len, int init_len, int check_len);
-/** @brief Body of F11DKF.
- *  @param[in] store,trans,init,niter,n,nnz,a,irow,icol,check,y as F11DKF, scalars by value
- *  @param[out] x,work; @param[in,out] diag; @param[out] record; @param[in,out] ifail
- *  @param[in] store_len,trans_len,init_len,check_len,record_len lengths
- *  @par IFAIL as F11DKF. */
+/**
+ * @brief Preconditioner of NITER Jacobi iterations on A x = y (or the transposed system) from
+ *        x = 0: x1 = D^-1 y, x(k+1) = D^-1 (y - (A - D) x(k)).
+ *
+ * @param[in]      store      'N' CS storage of a general matrix; 'S' SCS storage (lower
+ *                            triangle) of a symmetric matrix
+ * @param[in]      trans      'N' iterates with A, 'T' with A^T (ignored with STORE = 'S')
+ * @param[in]      init       'I' computes DIAG from A; 'N' DIAG holds it from an earlier call
+ * @param[in]      niter      number of iterations, >= 1
+ * @param[in]      n          order, >= 1
+ * @param[in]      nnz        entries, 1 <= NNZ <= N*N (N(N+1)/2 with STORE = 'S')
+ * @param[in]      a          the matrix, sorted, NNZ elements
+ * @param[in]      irow       row indices, NNZ elements, 1..N
+ * @param[in]      icol       column indices, NNZ elements, 1..N
+ * @param[in]      check      'C' checks the storage (and a given DIAG) first, 'N' does not
+ * @param[in]      y          right-hand side, N elements
+ * @param[out]     x          result, N elements
+ * @param[in,out]  diag       the diagonal of A, N elements: output with INIT = 'I', input with
+ *                            INIT = 'N'
+ * @param[out]     work       workspace, N elements
+ * @param[out]     record     the message record, at least 200 characters: "NONE" on success,
+ *                            else the routine name, the error number, the message label and
+ *                            its values
+ * @param[in,out]  ifail      on entry how an error is reported (0, -1, 1, 11 or -13: see the
+ *                            conventions of kiv2.h); on exit 0 or an error number listed under
+ *                            IFAIL
+ * @param[in]      store_len  length of STORE, >= 1 (only its first character is read)
+ * @param[in]      trans_len  length of TRANS, >= 1 (only its first character is read)
+ * @param[in]      init_len   length of INIT, >= 1 (only its first character is read)
+ * @param[in]      check_len  length of CHECK, >= 1 (only its first character is read)
+ * @param[in]      record_len length of RECORD, >= 200
+ * @return the final IFAIL
+ * @par IFAIL
+ * - 1: an option or NITER invalid
+ * - 2: N or NNZ invalid
+ * - 3: an index out of range, an entry out of order or a repeated location
+ * - 4: a zero DIAG(I) (INIT = 'N', CHECK = 'C')
+ * - 5: a zero or missing diagonal entry (INIT = 'I')
+ * @par Workspace
+ * WORK: N elements.
+ * @par Example
+ * tests/precon/ssor_jacobi_test.cpp.
+ */
 KIV_API int KIV_CALL F11DKF(const char* store, const char* trans, const char* init, /* _q80478@84 */
                             int niter, int n, int nnz, const double* a, const int* irow,
                             const int* icol, const char* check, const double* y, double* x,
                             double* diag, double* work, char* record, int* ifail, int store_len,
                             int trans_len, int init_len, int check_len, int record_len);
 /**
- * @brief Complex twin of F11DKF: TRANS = 'T' iterates on A^H, STORE = 'S'
- *        holds a Hermitian matrix.
- * @param[in] store,trans,init,niter,n,nnz,irow,icol,check as F11DKF
- * @param[in] a,y complex; @param[out] x,work complex; @param[in,out] diag complex
- * @param[in,out] ifail; @param store_len,trans_len,init_len,check_len lengths
- * @par IFAIL as F11DKF.  @par Workspace as F11DKF.
+ * @brief Host wrapper of F11DXF: every argument by address, followed by the lengths of the
+ *        character arguments; it calls F11DXF with its own message record.
+ *
+ * @param[in]      store     as STORE of F11DXF
+ * @param[in]      trans     as TRANS of F11DXF
+ * @param[in]      init      as INIT of F11DXF
+ * @param[in]      niter     as NITER of F11DXF, by address
+ * @param[in]      n         as N of F11DXF, by address
+ * @param[in]      nnz       as NNZ of F11DXF, by address
+ * @param[in]      a         as A of F11DXF
+ * @param[in]      irow      as IROW of F11DXF
+ * @param[in]      icol      as ICOL of F11DXF
+ * @param[in]      check     as CHECK of F11DXF
+ * @param[in]      y         as Y of F11DXF
+ * @param[out]     x         as X of F11DXF
+ * @param[in,out]  diag      as DIAG of F11DXF
+ * @param[out]     work      as WORK of F11DXF
+ * @param[in,out]  ifail     on entry how an error is reported (0, -1, 1, 11 or -13: see the
+ *                           conventions of kiv2.h); on exit 0 or an error number listed under
+ *                           IFAIL
+ * @param[in]      store_len length of STORE, >= 1 (only its first character is read)
+ * @param[in]      trans_len length of TRANS, >= 1 (only its first character is read)
+ * @param[in]      init_len  length of INIT, >= 1 (only its first character is read)
+ * @param[in]      check_len length of CHECK, >= 1 (only its first character is read)
+ * @return the final IFAIL
+ * @par IFAIL
+ * As F11DKF.
+ * @par Workspace
+ * As F11DKF.
  */
 KIV_API int KIV_CALL F11DXF_HOST(const char* store, const char* trans,             /* _q20761@76 */
                                  const char* init, const int* niter, const int* n,
@@ -5432,11 +5858,43 @@ KIV_API int KIV_CALL F11DXF_HOST(const char* store, const char* trans,          
                                  kiv2_complex* x, kiv2_complex* diag, kiv2_complex* work,
                                  int* ifail, int store_len, int trans_len, int init_len,
                                  int check_len);
-/** @brief Body of F11DXF.
- *  @param[in] store,trans,init,niter,n,nnz,a,irow,icol,check,y as F11DXF, scalars by value
- *  @param[out] x,work; @param[in,out] diag; @param[out] record; @param[in,out] ifail
- *  @param[in] store_len,trans_len,init_len,check_len,record_len lengths
- *  @par IFAIL as F11DKF. */
+/**
+ * @brief Complex twin of F11DKF: TRANS = 'T' iterates on A^H, STORE = 'S' holds a Hermitian
+ *        matrix.
+ *
+ * @param[in]      store      'N' CS storage of a general matrix; 'S' SCS storage (lower
+ *                            triangle) of a symmetric matrix
+ * @param[in]      trans      'N' iterates with A, 'T' with A^T (ignored with STORE = 'S')
+ * @param[in]      init       'I' computes DIAG from A; 'N' DIAG holds it from an earlier call
+ * @param[in]      niter      number of iterations, >= 1
+ * @param[in]      n          order, >= 1
+ * @param[in]      nnz        entries, 1 <= NNZ <= N*N (N(N+1)/2 with STORE = 'S')
+ * @param[in]      a          complex: the matrix, sorted, NNZ elements
+ * @param[in]      irow       row indices, NNZ elements, 1..N
+ * @param[in]      icol       column indices, NNZ elements, 1..N
+ * @param[in]      check      'C' checks the storage (and a given DIAG) first, 'N' does not
+ * @param[in]      y          complex: right-hand side, N elements
+ * @param[out]     x          complex: result, N elements
+ * @param[in,out]  diag       complex: the diagonal of A, N elements: output with INIT = 'I',
+ *                            input with INIT = 'N'
+ * @param[out]     work       complex: workspace, N elements
+ * @param[out]     record     the message record, at least 200 characters: "NONE" on success,
+ *                            else the routine name, the error number, the message label and
+ *                            its values
+ * @param[in,out]  ifail      on entry how an error is reported (0, -1, 1, 11 or -13: see the
+ *                            conventions of kiv2.h); on exit 0 or an error number listed under
+ *                            IFAIL
+ * @param[in]      store_len  length of STORE, >= 1 (only its first character is read)
+ * @param[in]      trans_len  length of TRANS, >= 1 (only its first character is read)
+ * @param[in]      init_len   length of INIT, >= 1 (only its first character is read)
+ * @param[in]      check_len  length of CHECK, >= 1 (only its first character is read)
+ * @param[in]      record_len length of RECORD, >= 200
+ * @return the final IFAIL
+ * @par IFAIL
+ * As F11DKF.
+ * @par Workspace
+ * As F11DKF.
+ */
 KIV_API int KIV_CALL F11DXF(const char* store, const char* trans, const char* init, /* _q97772@84 */
                             int niter, int n, int nnz, const kiv2_complex* a, const int* irow,
                             const int* icol, const char* check, const kiv2_complex* y,
@@ -5445,42 +5903,47 @@ KIV_API int KIV_CALL F11DXF(const char* store, const char* trans, const char* in
                             int init_len, int check_len, int record_len);
 
 /**
- * @brief Solves a real nonsymmetric sparse system A x = b with RGMRES, CGS,
- *        BICGSTAB or TFQMR, preconditioned by the incomplete LU factor of
- *        F11DAF, in one call.
+ * @brief Host wrapper of F11DCF: every argument by address, followed by the lengths of the
+ *        character arguments; it calls F11DCF with its own message record.
  *
- * Stops when ||b - A x||_inf <= TOL (||b||_inf + ||A||_inf ||x||_inf).  The
- * factor is checked on the first preconditioner request.
- *
- * @param[in] method "RGMRES", "CGS", "BICGSTAB" or "TFQMR" (case and
- *        surrounding blanks ignored)
- * @param[in] n order, >= 1
- * @param[in] nnz entries of A, 1 <= NNZ <= N*N
- * @param[in] a,irow,icol A and its factor as F11DAF returned them (length LA)
- * @param[in] la their length, >= 2*NNZ
- * @param[in] ipivp,ipivq,istr,idiag the factor's outputs of F11DAF
- * @param[in] b right-hand side (N)
- * @param[in] m RGMRES: restart length, 1 <= M <= min(N,50); BICGSTAB: order
- *        l, 1 <= M <= min(N,10); otherwise not used
- * @param[in] tol tolerance, < 1 (<= 0 selects sqrt(eps))
- * @param[in] maxitn iteration limit, >= 1
- * @param[in,out] x initial guess in, solution out (N)
- * @param[out] resnrm the final residual's infinity norm
- * @param[out] nits iterations done
- * @param[out] work workspace (LWORK)
- * @param[in] lwork RGMRES: M(M+N+5)+4N+101; CGS: 8N+100; BICGSTAB:
- *        M(M+2)+2N(M+3)+100; TFQMR: 11N+100
- * @param[in,out] ifail error indicator
- * @param method_len length of METHOD
+ * @param[in]      method     as METHOD of F11DCF
+ * @param[in]      n          as N of F11DCF, by address
+ * @param[in]      nnz        as NNZ of F11DCF, by address
+ * @param[in]      a          as A of F11DCF
+ * @param[in]      la         as LA of F11DCF, by address
+ * @param[in]      irow       as IROW of F11DCF
+ * @param[in]      icol       as ICOL of F11DCF
+ * @param[in,out]  ipivp      as IPIVP of F11DCF
+ * @param[in,out]  ipivq      as IPIVQ of F11DCF
+ * @param[in]      istr       as ISTR of F11DCF
+ * @param[in]      idiag      as IDIAG of F11DCF
+ * @param[in]      b          as B of F11DCF
+ * @param[in]      m          as M of F11DCF, by address
+ * @param[in]      tol        as TOL of F11DCF, by address
+ * @param[in]      maxitn     as MAXITN of F11DCF, by address
+ * @param[in,out]  x          as X of F11DCF
+ * @param[out]     resnrm     as RESNRM of F11DCF
+ * @param[out]     nits       as NITS of F11DCF
+ * @param[out]     work       as WORK of F11DCF
+ * @param[in]      lwork      as LWORK of F11DCF, by address
+ * @param[in,out]  ifail      on entry how an error is reported (0, -1, 1, 11 or -13: see the
+ *                            conventions of kiv2.h); on exit 0 or an error number listed under
+ *                            IFAIL
+ * @param[in]      method_len length of METHOD, >= 1
+ * @return the final IFAIL
  * @par IFAIL
- *  1 N, NNZ, LA, LWORK, METHOD, M, TOL or MAXITN invalid; 2 an index out of
- *  range, an entry out of order or a repeated location; 3 the factor is
- *  invalid (found at the first preconditioner solve); 4 the accuracy
- *  required could not be reached; 5 no convergence in MAXITN iterations;
- *  6 breakdown; 7 an unexpected failure of an inner routine.
- * @par Workspace LWORK as above; a requirement beyond the int range is too
- *  small for any LWORK.  Example: tests/precon/drivers_test.cpp, the
- *  kivhost tour stop "Incomplete LU".
+ * - 1: N, NNZ, LA, LWORK, METHOD, M, TOL or MAXITN invalid
+ * - 2: an index out of range, an entry out of order or a repeated location
+ * - 3: the factor is invalid (found at the first preconditioner solve)
+ * - 4: the accuracy required could not be reached
+ * - 5: no convergence in MAXITN iterations
+ * - 6: breakdown
+ * - 7: an unexpected failure of an inner routine
+ * @par Workspace
+ * WORK: LWORK elements as above (complex twin: its constant term is 120 instead of 100, 121
+ * for RGMRES); a requirement beyond the int range is too small for any LWORK.
+ * @par Example
+ * tests/precon/drivers_test.cpp; the kivhost tour stop "Incomplete LU".
  */
 KIV_API int KIV_CALL F11DCF_HOST(const char* method, const int* n, const int* nnz, /* _q87762@88 */
                                  const double* a, const int* la, const int* irow,
@@ -5489,11 +5952,60 @@ KIV_API int KIV_CALL F11DCF_HOST(const char* method, const int* n, const int* nn
                                  const double* tol, const int* maxitn, double* x,
                                  double* resnrm, int* nits, double* work, const int* lwork,
                                  int* ifail, int method_len);
-/** @brief Body of F11DCF.
- *  @param[in] method,n,nnz,a,la,irow,icol,istr,idiag,b,m,tol,maxitn,lwork as F11DCF, scalars by value
- *  @param[in] ipivp,ipivq; @param[in,out] x; @param[out] resnrm,nits,work
- *  @param[out] record; @param[in,out] ifail; @param[in] method_len,record_len lengths
- *  @par IFAIL as F11DCF. */
+/**
+ * @brief Solves a real nonsymmetric sparse system A x = b with RGMRES, CGS, BICGSTAB or TFQMR,
+ *        preconditioned by the incomplete LU factor of F11DAF, in one call.
+ *
+ * Stops when ||b - A x||_inf <= TOL (||b||_inf + ||A||_inf ||x||_inf). The factor is checked
+ * on the first preconditioner request.
+ *
+ * @param[in]      method     "RGMRES", "CGS", "BICGSTAB" or "TFQMR" (case and surrounding
+ *                            blanks ignored)
+ * @param[in]      n          order, >= 1
+ * @param[in]      nnz        entries of A, 1 <= NNZ <= N*N
+ * @param[in]      a          A and its factor as F11DAF returned them, LA elements
+ * @param[in]      la         length of A, IROW and ICOL, >= 2*NNZ
+ * @param[in]      irow       row indices of A and the factor, LA elements
+ * @param[in]      icol       column indices of A and the factor, LA elements
+ * @param[in,out]  ipivp      row permutation from F11DAF, N elements (sign bits borrowed
+ *                            during the call and restored)
+ * @param[in,out]  ipivq      column permutation from F11DAF, N elements (as IPIVP)
+ * @param[in]      istr       factor row starts from F11DAF, N+1 elements
+ * @param[in]      idiag      factor diagonal positions from F11DAF, N elements
+ * @param[in]      b          right-hand side, N elements
+ * @param[in]      m          RGMRES: restart length, 1 <= M <= min(N,50); BICGSTAB: order l, 1
+ *                            <= M <= min(N,10); otherwise not used
+ * @param[in]      tol        tolerance, < 1 (<= 0 selects sqrt(eps))
+ * @param[in]      maxitn     iteration limit, >= 1
+ * @param[in,out]  x          initial guess in, solution out, N elements
+ * @param[out]     resnrm     infinity norm of the final residual
+ * @param[out]     nits       iterations done
+ * @param[out]     work       workspace, LWORK elements
+ * @param[in]      lwork      length of WORK: RGMRES M(M+N+5)+4N+101; CGS 8N+100; BICGSTAB
+ *                            M(M+2)+2N(M+3)+100; TFQMR 11N+100
+ * @param[out]     record     the message record, at least 200 characters: "NONE" on success,
+ *                            else the routine name, the error number, the message label and
+ *                            its values
+ * @param[in,out]  ifail      on entry how an error is reported (0, -1, 1, 11 or -13: see the
+ *                            conventions of kiv2.h); on exit 0 or an error number listed under
+ *                            IFAIL
+ * @param[in]      method_len length of METHOD, >= 1
+ * @param[in]      record_len length of RECORD, >= 200
+ * @return the final IFAIL
+ * @par IFAIL
+ * - 1: N, NNZ, LA, LWORK, METHOD, M, TOL or MAXITN invalid
+ * - 2: an index out of range, an entry out of order or a repeated location
+ * - 3: the factor is invalid (found at the first preconditioner solve)
+ * - 4: the accuracy required could not be reached
+ * - 5: no convergence in MAXITN iterations
+ * - 6: breakdown
+ * - 7: an unexpected failure of an inner routine
+ * @par Workspace
+ * WORK: LWORK elements as above (complex twin: its constant term is 120 instead of 100, 121
+ * for RGMRES); a requirement beyond the int range is too small for any LWORK.
+ * @par Example
+ * tests/precon/drivers_test.cpp; the kivhost tour stop "Incomplete LU".
+ */
 KIV_API int KIV_CALL F11DCF(const char* method, int n, int nnz, const double* a,   /* _q39635@100 */
                             int la, const int* irow, const int* icol, int* ipivp, int* ipivq,
                             const int* istr, const int* idiag, const double* b, int m,
@@ -5501,14 +6013,38 @@ KIV_API int KIV_CALL F11DCF(const char* method, int n, int nnz, const double* a,
                             double* work, int lwork, char* record, int* ifail, int method_len,
                             int record_len);
 /**
- * @brief Complex twin of F11DCF, with the factor of F11DNF.  LWORK counts
- *        complex values and its constant term is 120 instead of 100 (101
- *        for RGMRES becomes 121).
- * @param[in] method,n,nnz,la,irow,icol,ipivp,ipivq,istr,idiag,m,tol,maxitn as F11DCF
- * @param[in] a,b complex; @param[in,out] x complex; @param[out] resnrm,nits
- * @param[out] work complex workspace; @param[in] lwork; @param[in,out] ifail
- * @param method_len length of METHOD
- * @par IFAIL as F11DCF.  @par Workspace as F11DCF.
+ * @brief Host wrapper of F11DQF: every argument by address, followed by the lengths of the
+ *        character arguments; it calls F11DQF with its own message record.
+ *
+ * @param[in]      method     as METHOD of F11DQF
+ * @param[in]      n          as N of F11DQF, by address
+ * @param[in]      nnz        as NNZ of F11DQF, by address
+ * @param[in]      a          as A of F11DQF
+ * @param[in]      la         as LA of F11DQF, by address
+ * @param[in]      irow       as IROW of F11DQF
+ * @param[in]      icol       as ICOL of F11DQF
+ * @param[in,out]  ipivp      as IPIVP of F11DQF
+ * @param[in,out]  ipivq      as IPIVQ of F11DQF
+ * @param[in]      istr       as ISTR of F11DQF
+ * @param[in]      idiag      as IDIAG of F11DQF
+ * @param[in]      b          as B of F11DQF
+ * @param[in]      m          as M of F11DQF, by address
+ * @param[in]      tol        as TOL of F11DQF, by address
+ * @param[in]      maxitn     as MAXITN of F11DQF, by address
+ * @param[in,out]  x          as X of F11DQF
+ * @param[out]     resnrm     as RESNRM of F11DQF
+ * @param[out]     nits       as NITS of F11DQF
+ * @param[out]     work       as WORK of F11DQF
+ * @param[in]      lwork      as LWORK of F11DQF, by address
+ * @param[in,out]  ifail      on entry how an error is reported (0, -1, 1, 11 or -13: see the
+ *                            conventions of kiv2.h); on exit 0 or an error number listed under
+ *                            IFAIL
+ * @param[in]      method_len length of METHOD, >= 1
+ * @return the final IFAIL
+ * @par IFAIL
+ * As F11DCF.
+ * @par Workspace
+ * As F11DCF.
  */
 KIV_API int KIV_CALL F11DQF_HOST(const char* method, const int* n, const int* nnz, /* _q22790@88 */
                                  const kiv2_complex* a, const int* la, const int* irow,
@@ -5517,11 +6053,48 @@ KIV_API int KIV_CALL F11DQF_HOST(const char* method, const int* n, const int* nn
                                  const double* tol, const int* maxitn, kiv2_complex* x,
                                  double* resnrm, int* nits, kiv2_complex* work,
                                  const int* lwork, int* ifail, int method_len);
-/** @brief Body of F11DQF.
- *  @param[in] method,n,nnz,a,la,irow,icol,istr,idiag,b,m,tol,maxitn,lwork as F11DQF, scalars by value
- *  @param[in] ipivp,ipivq; @param[in,out] x; @param[out] resnrm,nits,work
- *  @param[out] record; @param[in,out] ifail; @param[in] method_len,record_len lengths
- *  @par IFAIL as F11DCF. */
+/**
+ * @brief Complex twin of F11DCF, with the factor of F11DNF. LWORK counts complex values and
+ *        its constant term is 120 instead of 100 (101 for RGMRES becomes 121).
+ *
+ * @param[in]      method     "RGMRES", "CGS", "BICGSTAB" or "TFQMR" (case and surrounding
+ *                            blanks ignored)
+ * @param[in]      n          order, >= 1
+ * @param[in]      nnz        entries of A, 1 <= NNZ <= N*N
+ * @param[in]      a          complex: A and its factor as F11DAF returned them, LA elements
+ * @param[in]      la         length of A, IROW and ICOL, >= 2*NNZ
+ * @param[in]      irow       row indices of A and the factor, LA elements
+ * @param[in]      icol       column indices of A and the factor, LA elements
+ * @param[in,out]  ipivp      row permutation from F11DAF, N elements (sign bits borrowed
+ *                            during the call and restored)
+ * @param[in,out]  ipivq      column permutation from F11DAF, N elements (as IPIVP)
+ * @param[in]      istr       factor row starts from F11DAF, N+1 elements
+ * @param[in]      idiag      factor diagonal positions from F11DAF, N elements
+ * @param[in]      b          complex: right-hand side, N elements
+ * @param[in]      m          RGMRES: restart length, 1 <= M <= min(N,50); BICGSTAB: order l, 1
+ *                            <= M <= min(N,10); otherwise not used
+ * @param[in]      tol        tolerance, < 1 (<= 0 selects sqrt(eps))
+ * @param[in]      maxitn     iteration limit, >= 1
+ * @param[in,out]  x          complex: initial guess in, solution out, N elements
+ * @param[out]     resnrm     infinity norm of the final residual
+ * @param[out]     nits       iterations done
+ * @param[out]     work       complex: workspace, LWORK elements
+ * @param[in]      lwork      length of WORK: RGMRES M(M+N+5)+4N+101; CGS 8N+100; BICGSTAB
+ *                            M(M+2)+2N(M+3)+100; TFQMR 11N+100
+ * @param[out]     record     the message record, at least 200 characters: "NONE" on success,
+ *                            else the routine name, the error number, the message label and
+ *                            its values
+ * @param[in,out]  ifail      on entry how an error is reported (0, -1, 1, 11 or -13: see the
+ *                            conventions of kiv2.h); on exit 0 or an error number listed under
+ *                            IFAIL
+ * @param[in]      method_len length of METHOD, >= 1
+ * @param[in]      record_len length of RECORD, >= 200
+ * @return the final IFAIL
+ * @par IFAIL
+ * As F11DCF.
+ * @par Workspace
+ * As F11DCF.
+ */
 KIV_API int KIV_CALL F11DQF(const char* method, int n, int nnz,                  /* _q99368@100 */
                             const kiv2_complex* a, int la, const int* irow, const int* icol,
                             int* ipivp, int* ipivq, const int* istr, const int* idiag,
@@ -5530,28 +6103,42 @@ KIV_API int KIV_CALL F11DQF(const char* method, int n, int nnz,                 
                             int lwork, char* record, int* ifail, int method_len,
                             int record_len);
 /**
- * @brief Solves a real nonsymmetric sparse system with RGMRES, CGS,
- *        BICGSTAB or TFQMR and no, Jacobi or SSOR preconditioning, in one call.
- * @param[in] method as F11DCF
- * @param[in] precon 'N' none, 'J' Jacobi (M = D), 'S' SSOR
- * @param[in] n order, >= 1
- * @param[in] nnz entries, 1 <= NNZ <= N*N
- * @param[in] a,irow,icol A in sorted CS
- * @param[in] omega SSOR relaxation parameter, 0 < OMEGA < 2 (PRECON = 'S' only)
- * @param[in] b right-hand side (N)
- * @param[in] m,tol,maxitn as F11DCF
- * @param[in,out] x initial guess in, solution out (N)
- * @param[out] resnrm,nits as F11DCF
- * @param[out] work workspace (LWORK)
- * @param[in] lwork as F11DCF, plus N with PRECON = 'J' or 'S'
- * @param[out] iwork workspace (2N+1)
- * @param[in,out] ifail error indicator
- * @param method_len, precon_len lengths of the character arguments
+ * @brief Host wrapper of F11DEF: every argument by address, followed by the lengths of the
+ *        character arguments; it calls F11DEF with its own message record.
+ *
+ * @param[in]      method     as METHOD of F11DEF
+ * @param[in]      precon     as PRECON of F11DEF
+ * @param[in]      n          as N of F11DEF, by address
+ * @param[in]      nnz        as NNZ of F11DEF, by address
+ * @param[in]      a          as A of F11DEF
+ * @param[in]      irow       as IROW of F11DEF
+ * @param[in]      icol       as ICOL of F11DEF
+ * @param[in]      omega      as OMEGA of F11DEF, by address
+ * @param[in]      b          as B of F11DEF
+ * @param[in]      m          as M of F11DEF, by address
+ * @param[in]      tol        as TOL of F11DEF, by address
+ * @param[in]      maxitn     as MAXITN of F11DEF, by address
+ * @param[in,out]  x          as X of F11DEF
+ * @param[out]     resnrm     as RESNRM of F11DEF
+ * @param[out]     nits       as NITS of F11DEF
+ * @param[out]     work       as WORK of F11DEF
+ * @param[in]      lwork      as LWORK of F11DEF, by address
+ * @param[out]     iwork      as IWORK of F11DEF
+ * @param[in,out]  ifail      on entry how an error is reported (0, -1, 1, 11 or -13: see the
+ *                            conventions of kiv2.h); on exit 0 or an error number listed under
+ *                            IFAIL
+ * @param[in]      method_len length of METHOD, >= 1
+ * @param[in]      precon_len length of PRECON, >= 1 (only its first character is read)
+ * @return the final IFAIL
  * @par IFAIL
- *  1 N, NNZ, PRECON, OMEGA, LWORK, METHOD, M, TOL or MAXITN invalid; 2 an
- *  index out of range, an entry out of order or a repeated location; 3 a
- *  missing or zero diagonal entry (PRECON 'J' or 'S'); 4, 5, 6, 7 as F11DCF.
- * @par Workspace LWORK as above, IWORK 2N+1.
+ * - 1: N, NNZ, PRECON, OMEGA, LWORK, METHOD, M, TOL or MAXITN invalid
+ * - 2: an index out of range, an entry out of order or a repeated location
+ * - 3: a missing or zero diagonal entry (PRECON = 'J' or 'S')
+ * - 4, 5, 6, 7: as F11DCF
+ * @par Workspace
+ * WORK: LWORK elements as above; IWORK: 2N+1 integers.
+ * @par Example
+ * tests/precon/drivers_test.cpp.
  */
 KIV_API int KIV_CALL F11DEF_HOST(const char* method, const char* precon,           /* _q54529@84 */
                                  const int* n, const int* nnz, const double* a, const int* irow,
@@ -5559,11 +6146,53 @@ KIV_API int KIV_CALL F11DEF_HOST(const char* method, const char* precon,        
                                  const int* m, const double* tol, const int* maxitn, double* x,
                                  double* resnrm, int* nits, double* work, const int* lwork,
                                  int* iwork, int* ifail, int method_len, int precon_len);
-/** @brief Body of F11DEF.
- *  @param[in] method,precon,n,nnz,a,irow,icol,omega,b,m,tol,maxitn,lwork as F11DEF, scalars by value
- *  @param[in,out] x; @param[out] resnrm,nits,work,iwork; @param[out] record
- *  @param[in,out] ifail; @param[in] method_len,precon_len,record_len lengths
- *  @par IFAIL as F11DEF. */
+/**
+ * @brief Solves a real nonsymmetric sparse system with RGMRES, CGS, BICGSTAB or TFQMR and no,
+ *        Jacobi or SSOR preconditioning, in one call.
+ *
+ * Stops as F11DCF.
+ *
+ * @param[in]      method     "RGMRES", "CGS", "BICGSTAB" or "TFQMR" (case and surrounding
+ *                            blanks ignored)
+ * @param[in]      precon     'N' none, 'J' Jacobi (M = D), 'S' SSOR
+ * @param[in]      n          order, >= 1
+ * @param[in]      nnz        entries of A, 1 <= NNZ <= N*N
+ * @param[in]      a          A in sorted CS storage, NNZ elements
+ * @param[in]      irow       row indices, NNZ elements, 1..N
+ * @param[in]      icol       column indices, NNZ elements, 1..N
+ * @param[in]      omega      SSOR relaxation parameter, 0 < OMEGA < 2 (PRECON = 'S' only)
+ * @param[in]      b          right-hand side, N elements
+ * @param[in]      m          RGMRES: restart length, 1 <= M <= min(N,50); BICGSTAB: order l, 1
+ *                            <= M <= min(N,10); otherwise not used
+ * @param[in]      tol        tolerance, < 1 (<= 0 selects sqrt(eps))
+ * @param[in]      maxitn     iteration limit, >= 1
+ * @param[in,out]  x          initial guess in, solution out, N elements
+ * @param[out]     resnrm     infinity norm of the final residual
+ * @param[out]     nits       iterations done
+ * @param[out]     work       workspace, LWORK elements
+ * @param[in]      lwork      length of WORK: as LWORK of F11DCF, plus N with PRECON = 'J' or
+ *                            'S'
+ * @param[out]     iwork      workspace, 2N+1 elements
+ * @param[out]     record     the message record, at least 200 characters: "NONE" on success,
+ *                            else the routine name, the error number, the message label and
+ *                            its values
+ * @param[in,out]  ifail      on entry how an error is reported (0, -1, 1, 11 or -13: see the
+ *                            conventions of kiv2.h); on exit 0 or an error number listed under
+ *                            IFAIL
+ * @param[in]      method_len length of METHOD, >= 1
+ * @param[in]      precon_len length of PRECON, >= 1 (only its first character is read)
+ * @param[in]      record_len length of RECORD, >= 200
+ * @return the final IFAIL
+ * @par IFAIL
+ * - 1: N, NNZ, PRECON, OMEGA, LWORK, METHOD, M, TOL or MAXITN invalid
+ * - 2: an index out of range, an entry out of order or a repeated location
+ * - 3: a missing or zero diagonal entry (PRECON = 'J' or 'S')
+ * - 4, 5, 6, 7: as F11DCF
+ * @par Workspace
+ * WORK: LWORK elements as above; IWORK: 2N+1 integers.
+ * @par Example
+ * tests/precon/drivers_test.cpp.
+ */
 KIV_API int KIV_CALL F11DEF(const char* method, const char* precon, int n, int nnz, /* _q96143@100 */
                             const double* a, const int* irow, const int* icol, double omega,
                             const double* b, int m, double tol, int maxitn, double* x,
@@ -5571,13 +6200,37 @@ KIV_API int KIV_CALL F11DEF(const char* method, const char* precon, int n, int n
                             char* record, int* ifail, int method_len, int precon_len,
                             int record_len);
 /**
- * @brief Complex twin of F11DEF (complex SSOR and reciprocal diagonal;
- *        LWORK's constant term as F11DQF).
- * @param[in] method,precon,n,nnz,irow,icol,omega,m,tol,maxitn,lwork as F11DEF
- * @param[in] a,b complex; @param[in,out] x complex; @param[out] resnrm,nits
- * @param[out] work complex workspace; @param[out] iwork; @param[in,out] ifail
- * @param method_len, precon_len lengths
- * @par IFAIL as F11DEF.  @par Workspace as F11DEF.
+ * @brief Host wrapper of F11DSF: every argument by address, followed by the lengths of the
+ *        character arguments; it calls F11DSF with its own message record.
+ *
+ * @param[in]      method     as METHOD of F11DSF
+ * @param[in]      precon     as PRECON of F11DSF
+ * @param[in]      n          as N of F11DSF, by address
+ * @param[in]      nnz        as NNZ of F11DSF, by address
+ * @param[in]      a          as A of F11DSF
+ * @param[in]      irow       as IROW of F11DSF
+ * @param[in]      icol       as ICOL of F11DSF
+ * @param[in]      omega      as OMEGA of F11DSF, by address
+ * @param[in]      b          as B of F11DSF
+ * @param[in]      m          as M of F11DSF, by address
+ * @param[in]      tol        as TOL of F11DSF, by address
+ * @param[in]      maxitn     as MAXITN of F11DSF, by address
+ * @param[in,out]  x          as X of F11DSF
+ * @param[out]     resnrm     as RESNRM of F11DSF
+ * @param[out]     nits       as NITS of F11DSF
+ * @param[out]     work       as WORK of F11DSF
+ * @param[in]      lwork      as LWORK of F11DSF, by address
+ * @param[out]     iwork      as IWORK of F11DSF
+ * @param[in,out]  ifail      on entry how an error is reported (0, -1, 1, 11 or -13: see the
+ *                            conventions of kiv2.h); on exit 0 or an error number listed under
+ *                            IFAIL
+ * @param[in]      method_len length of METHOD, >= 1
+ * @param[in]      precon_len length of PRECON, >= 1 (only its first character is read)
+ * @return the final IFAIL
+ * @par IFAIL
+ * As F11DEF.
+ * @par Workspace
+ * As F11DEF.
  */
 KIV_API int KIV_CALL F11DSF_HOST(const char* method, const char* precon,           /* _q72961@84 */
                                  const int* n, const int* nnz, const kiv2_complex* a,
@@ -5586,11 +6239,46 @@ KIV_API int KIV_CALL F11DSF_HOST(const char* method, const char* precon,        
                                  const int* maxitn, kiv2_complex* x, double* resnrm, int* nits,
                                  kiv2_complex* work, const int* lwork, int* iwork, int* ifail,
                                  int method_len, int precon_len);
-/** @brief Body of F11DSF.
- *  @param[in] method,precon,n,nnz,a,irow,icol,omega,b,m,tol,maxitn,lwork as F11DSF, scalars by value
- *  @param[in,out] x; @param[out] resnrm,nits,work,iwork; @param[out] record
- *  @param[in,out] ifail; @param[in] method_len,precon_len,record_len lengths
- *  @par IFAIL as F11DEF. */
+/**
+ * @brief Complex twin of F11DEF (complex SSOR and reciprocal diagonal; LWORK's constant term
+ *        as F11DQF).
+ *
+ * @param[in]      method     "RGMRES", "CGS", "BICGSTAB" or "TFQMR" (case and surrounding
+ *                            blanks ignored)
+ * @param[in]      precon     'N' none, 'J' Jacobi (M = D), 'S' SSOR
+ * @param[in]      n          order, >= 1
+ * @param[in]      nnz        entries of A, 1 <= NNZ <= N*N
+ * @param[in]      a          complex: A in sorted CS storage, NNZ elements
+ * @param[in]      irow       row indices, NNZ elements, 1..N
+ * @param[in]      icol       column indices, NNZ elements, 1..N
+ * @param[in]      omega      SSOR relaxation parameter, 0 < OMEGA < 2 (PRECON = 'S' only)
+ * @param[in]      b          complex: right-hand side, N elements
+ * @param[in]      m          RGMRES: restart length, 1 <= M <= min(N,50); BICGSTAB: order l, 1
+ *                            <= M <= min(N,10); otherwise not used
+ * @param[in]      tol        tolerance, < 1 (<= 0 selects sqrt(eps))
+ * @param[in]      maxitn     iteration limit, >= 1
+ * @param[in,out]  x          complex: initial guess in, solution out, N elements
+ * @param[out]     resnrm     infinity norm of the final residual
+ * @param[out]     nits       iterations done
+ * @param[out]     work       complex: workspace, LWORK elements
+ * @param[in]      lwork      length of WORK: as LWORK of F11DCF, plus N with PRECON = 'J' or
+ *                            'S'
+ * @param[out]     iwork      workspace, 2N+1 elements
+ * @param[out]     record     the message record, at least 200 characters: "NONE" on success,
+ *                            else the routine name, the error number, the message label and
+ *                            its values
+ * @param[in,out]  ifail      on entry how an error is reported (0, -1, 1, 11 or -13: see the
+ *                            conventions of kiv2.h); on exit 0 or an error number listed under
+ *                            IFAIL
+ * @param[in]      method_len length of METHOD, >= 1
+ * @param[in]      precon_len length of PRECON, >= 1 (only its first character is read)
+ * @param[in]      record_len length of RECORD, >= 200
+ * @return the final IFAIL
+ * @par IFAIL
+ * As F11DEF.
+ * @par Workspace
+ * As F11DEF.
+ */
 KIV_API int KIV_CALL F11DSF(const char* method, const char* precon, int n, int nnz, /* _q88899@100 */
                             const kiv2_complex* a, const int* irow, const int* icol,
                             double omega, const kiv2_complex* b, int m, double tol, int maxitn,

@@ -399,7 +399,7 @@ int factor(int n, int nnz, T* a, int la, int* irow, int* icol, int lfill, double
   const bool ps_ok = ps == 'N' || ps == 'U' || ps == 'P' || ps == 'C';
   const bool mi_ok = mi == 'M' || mi == 'N';
   if (!ps_ok) rep.fail(1, msg[kPstratMsg], Letter(pstrat, pstrat_len).text);
-  if (!mi_ok) rep.fail(1, msg[kMiluMsg], Letter(milu, milu_len).text);
+  if (!mi_ok) rep.also(1, msg[kMiluMsg], Letter(milu, milu_len).text);
   if (!ps_ok || !mi_ok) return rep.finish(ifail);
   const double omega = mi == 'M' ? 1.0 : 0.0;
 

@@ -197,6 +197,38 @@ TEST(Reporter, RecordFieldsFollowTheMessage) {
   EXPECT_STREQ(record, "T01ABF     3 99998     1  -2.5000e+00");
 }
 
+// A second message reported as well: both messages reach the host, the
+// IFAIL and the record stay the first failure's; with no earlier failure
+// also() is a plain fail().
+TEST(Reporter, AlsoAddsTheLinesOfASecondMessage) {
+  char record[kiv::kRecordLen + 1];
+  int result = -1;
+  const std::string host = capture_host([&] {
+    int ifail = -1;
+    kiv::Reporter rep("T01ABF", record, kiv::kRecordLen);
+    rep.fail(3, kMessages[1], -2.5);
+    rep.also(1, kMessages[0], 0);
+    result = rep.finish(&ifail);
+  });
+  EXPECT_EQ(result, 3);
+  EXPECT_EQ(host,
+            " ** On entry, TOL .le. 0.0: TOL = -2.5000e+00.|"
+            " ** Constraint: TOL .gt. 0.0.|"
+            " ** On entry, N .lt. 1: N =                0.|"
+            " ** ABNORMAL EXIT from KIV Library routine T01ABF: IFAIL =     3|"
+            " ** KIV soft failure - control returned|");
+  EXPECT_STREQ(record, "T01ABF     3 99998     1  -2.5000e+00");
+
+  capture_stdout([&] {
+    int quiet = 1;
+    kiv::Reporter rep("C06GBF", record, kiv::kRecordLen);
+    rep.also(1, kMessages[0], 0);
+    result = rep.finish(&quiet);
+  });
+  EXPECT_EQ(result, 1);
+  EXPECT_STREQ(record, "C06GBF     1 99999     1                0");
+}
+
 TEST(Reporter, SuccessLeavesNoneAndPrintsNothing) {
   char record[kiv::kRecordLen + 1];
   int ifail = 0;

@@ -256,6 +256,7 @@ TEST(IluFailures, ArgumentsMapToIfailAndExactMessages) {
       {"PSTRAT", 2, 2, 4, 0, 0.0, "X", "N", {1, 2}, {1, 2}, {}, {}, 16, 1,
        " ** On entry, PSTRAT .ne. 'N', 'U', 'P', or 'C': PSTRAT = 'X'.\n"},
       {"PSTRAT and MILU", 2, 2, 4, 0, 0.0, "X", "Q", {1, 2}, {1, 2}, {}, {}, 16, 1,
+       " ** On entry, PSTRAT .ne. 'N', 'U', 'P', or 'C': PSTRAT = 'X'.\n"
        " ** On entry, MILU .ne. 'M' or 'N': MILU = 'Q' .\n"},
       {"N", 0, 1, 4, 0, 0.0, "N", "M", {1}, {1}, {}, {}, 16, 1,
        " ** On entry, N .lt. 1: N =               0.\n"},
