@@ -563,15 +563,18 @@ void non_finite_cases() {
     char pstrat;
   };
   const std::vector<Case> cases = {
-      {"NaN on the diagonal", {{{1, 1}, val(4, 0)}, {{2, 1}, val(1, 0)}, {{2, 2}, val(nan, 0)}}, 0.0, 'N'},
-      {"infinite off the diagonal", {{{1, 1}, val(4, 0)}, {{2, 1}, val(0, inf)}, {{2, 2}, val(4, 0)}}, 0.0, 'M'},
+      {"NaN on the diagonal",
+       {{{1, 1}, val(4, 0)}, {{2, 1}, val(1, 0)}, {{2, 2}, val(nan, 0)}}, 0.0, 'N'},
+      {"infinite off the diagonal",
+       {{{1, 1}, val(4, 0)}, {{2, 1}, val(0, inf)}, {{2, 2}, val(4, 0)}}, 0.0, 'M'},
       {"pivot overflows by the shift", {{{1, 1}, val(1e308, 0)}, {{2, 2}, val(1, 0)}}, 10.0, 'N'},
       {"zero diagonal times an infinite shift, Markowitz",
        {{{1, 1}, val(0, 0)}, {{2, 1}, val(1, 0)}, {{2, 2}, val(2, 0)}, {{3, 2}, val(1, 0)},
         {{3, 3}, val(3, 0)}},
        inf, 'M'},
       {"NaN shift", {{{1, 1}, val(2, 0)}, {{2, 2}, val(3, 0)}}, nan, 'M'},
-      {"inverse of a subnormal pivot overflows", {{{1, 1}, val(1e-320, 0)}, {{2, 2}, val(1, 0)}}, 0.0, 'U'},
+      {"inverse of a subnormal pivot overflows",
+       {{{1, 1}, val(1e-320, 0)}, {{2, 2}, val(1, 0)}}, 0.0, 'U'},
   };
   for (const Case& k : cases) {
     SCOPED_TRACE(k.what);
