@@ -6334,7 +6334,8 @@ KIV_API int KIV_CALL F11DSF(const char* method, const char* precon, int n, int n
  *  3 IPIV (PSTRAT = 'U') not a permutation;
  *  4 the factor does not fit in LA (the outputs must not be used; the
  *    matrix itself is intact);
- *  5 internal failure of the factor's sort.
+ *  5 internal failure of the factor's sort, or a non-finite value in
+ *    A(1..NNZ), a pivot or a factor entry (the matrix itself is intact).
  * @par Workspace
  *  LIWORK >= 2 LA - 3 NNZ + 7 N + 1 (LFILL >= 0) or LA - NNZ + 7 N + 1
  *  (LFILL < 0), computed without overflow: a requirement beyond the int
@@ -6379,7 +6380,8 @@ KIV_API int KIV_CALL F11JAF(int n, int nnz, double* a, int la, int* irow, int* i
  *  @param[out] tcol true column of each copy position (LA - NNZ)
  *  @param[out] count,rowhead,colhead,nbr,heap,heappos,spare lists: N each, SPARE N+1
  *        (HEAP and HEAPPOS order the live indices for PSTRAT = 'M')
- *  @return 0, or 4 when the factor does not fit in LA
+ *  @return 0, 4 when the factor does not fit in LA, or 5 when a pivot,
+ *          its inverse or a factor entry is not finite
  *  @par IFAIL none: the return value only.
  *  @par Workspace the arrays above. */
 KIV_API int KIV_CALL F11JAZ(int n, int nnz, double* a, int la, int* irow, int* icol, /* _q63039@120 */
@@ -6472,7 +6474,8 @@ KIV_API int KIV_CALL F11JNF(int n, int nnz, kiv2_complex* a, int la, int* irow, 
  *  @param[in,out] a complex matrix and working copy
  *  @param[in,out] irow,icol,ipiv as F11JAZ
  *  @param[out] istr,nnzfac,npvmod,level,tcol,count,rowhead,colhead,nbr,heap,heappos,spare as F11JAZ
- *  @return 0, or 4 when the factor does not fit in LA
+ *  @return 0, 4 when the factor does not fit in LA, or 5 when a pivot,
+ *          its inverse or a factor entry is not finite
  *  @par IFAIL none: the return value only.
  *  @par Workspace as F11JAZ. */
 KIV_API int KIV_CALL F11JNZ(int n, int nnz, kiv2_complex* a, int la, int* irow,    /* _q80706@120 */

@@ -26,6 +26,10 @@ using sorting::Letter;
 using sorting::option_letter;
 
 constexpr int kTooLarge = 4;
+constexpr int kNotFinite = 5;
+
+bool finite(double v) { return std::isfinite(v); }
+bool finite(Complex v) { return std::isfinite(v.real()) && std::isfinite(v.imag()); }
 
 // A(r, p) from the stored pair at position Q holding (max, min): conjugated
 // when R lies above P.
@@ -108,7 +112,10 @@ class Pivots {
 // ISTR serves as the marker: for a neighbour c of the pivot, +-(position
 // of its pair with the pivot), negative once met in the current row.
 // On return (0) positions NNZ+1..NNZ+NNZFAC hold the renumbered, unsorted
-// factor and IPIV the elimination order; kTooLarge when it does not fit.
+// factor and IPIV the elimination order; kTooLarge when it does not fit,
+// kNotFinite when a pivot, its inverse or a factor entry is not finite (an
+// infinite pivot would invert to a zero that the final sort drops, leaving
+// its row without a diagonal).
 template <class T>
 int eliminate(int n, int nnz, T* a, int la, int* irow, int* icol, int lfill, double dtol,
               double omega, double dshift, double pivtol, int pstrat, int* ipiv, int* mark,
@@ -282,7 +289,9 @@ int eliminate(int n, int nnz, T* a, int la, int* irow, int* icol, int lfill, dou
   // index against its earlier one, so it is scaled by the inverted
   // diagonal of the earlier index.
   for (int k = 0; k < n; ++k) {
+    if (!finite(d[k])) return kNotFinite;
     d[k] = T(1.0) / d[k];
+    if (!finite(d[k])) return kNotFinite;
     irow[nnz + k] = icol[nnz + k] = -count[k];
   }
   for (int r = 1; r <= n; ++r) {
@@ -300,6 +309,7 @@ int eliminate(int n, int nnz, T* a, int la, int* irow, int* icol, int lfill, dou
         irow[at] = sc;
         icol[at] = sr;
       }
+      if (!finite(a[at])) return kNotFinite;
     }
   }
   *nnzfac = used - nnz;
@@ -408,6 +418,9 @@ int factor(int n, int nnz, T* a, int la, int* irow, int* icol, int lfill, double
   }
   const long long need = liwork_need(n, nnz, la, lfill);
   if (liwork < need) return fail(1, kLiworkMsg, liwork, clamp_requirement(need));
+  // No message names a non-finite matrix; the serious-error one is the
+  // nearest, and the elimination need not run to find it.
+  if (!std::all_of(a, a + nnz, [](T v) { return finite(v); })) return fail(5, kSeriousMsg);
 
   // IWORK: levels (LV - 1 used), true columns (LA - NNZ), then the lists.
   const int lv = lfill >= 0 ? la - 2 * nnz : 0;
@@ -418,6 +431,7 @@ int factor(int n, int nnz, T* a, int la, int* irow, int* icol, int lfill, double
                                dshift, 0.01, ps, ipiv, istr, nnzfac, npvmod, level, lv, tcol, w,
                                w + n, w + 2 * n, w + 3 * n, w + 4 * n, w + 5 * n + 1, w + 6 * n + 1);
   if (status == kTooLarge) return fail(4, kTooLargeMsg);
+  if (status == kNotFinite) return fail(5, kSeriousMsg);
   if (sort_factor(n, nnzfac, a + nnz, irow + nnz, icol + nnz, istr, iwork) != 0)
     return fail(5, kSeriousMsg);
   for (int i = 0; i <= n; ++i) istr[i] += nnz;

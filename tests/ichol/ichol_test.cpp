@@ -8,6 +8,8 @@
 #include <cmath>
 #include <complex>
 #include <cstdio>
+#include <cstring>
+#include <limits>
 #include <functional>
 #include <map>
 #include <numeric>
@@ -545,6 +547,76 @@ TYPED_TEST(Ichol, CorruptedFactorIsDetected) {
 
 // The host wrappers give the bodies' results, and IFAIL through the
 // wrapper protocol.
+// A non-finite matrix, or a pivot that overflows (or whose inverse does),
+// fails with IFAIL 5 and leaves the matrix alone: an infinite pivot would
+// otherwise invert to a zero that the sort drops with its row's diagonal.
+template <class T>
+void non_finite_cases() {
+  const double inf = std::numeric_limits<double>::infinity(), nan = std::nan("");
+  const auto val = [](double re, double im) {
+    if constexpr (kComplex<T>) return T(re, im); else return T(re + im);
+  };
+  struct Case {
+    const char* what;
+    std::map<std::pair<int, int>, T> m;
+    double dshift;
+    char pstrat;
+  };
+  const std::vector<Case> cases = {
+      {"NaN on the diagonal",
+       {{{1, 1}, val(4, 0)}, {{2, 1}, val(1, 0)}, {{2, 2}, val(nan, 0)}}, 0.0, 'N'},
+      {"infinite off the diagonal",
+       {{{1, 1}, val(4, 0)}, {{2, 1}, val(0, inf)}, {{2, 2}, val(4, 0)}}, 0.0, 'M'},
+      {"pivot overflows by the shift", {{{1, 1}, val(1e308, 0)}, {{2, 2}, val(1, 0)}}, 10.0, 'N'},
+      {"zero diagonal times an infinite shift, Markowitz",
+       {{{1, 1}, val(0, 0)}, {{2, 1}, val(1, 0)}, {{2, 2}, val(2, 0)}, {{3, 2}, val(1, 0)},
+        {{3, 3}, val(3, 0)}},
+       inf, 'M'},
+      {"NaN shift", {{{1, 1}, val(2, 0)}, {{2, 2}, val(3, 0)}}, nan, 'M'},
+      {"inverse of a subnormal pivot overflows",
+       {{{1, 1}, val(1e-320, 0)}, {{2, 2}, val(1, 0)}}, 0.0, 'U'},
+  };
+  for (const Case& k : cases) {
+    SCOPED_TRACE(k.what);
+    const Scs<T> s = from_map(static_cast<int>(k.m.rbegin()->first.first), k.m);
+    Ic<T> f;
+    f.n = s.n;
+    f.nnz = s.nnz();
+    f.la = 4 * f.nnz + 2 * s.n * s.n;
+    f.a.assign(f.la, T(0.0));
+    f.irow.assign(f.la, 0);
+    f.icol.assign(f.la, 0);
+    std::copy(s.a.begin(), s.a.end(), f.a.begin());
+    std::copy(s.irow.begin(), s.irow.end(), f.irow.begin());
+    std::copy(s.icol.begin(), s.icol.end(), f.icol.begin());
+    f.ipiv.resize(s.n);
+    std::iota(f.ipiv.rbegin(), f.ipiv.rend(), 1);
+    f.istr.assign(s.n + 1, 0);
+    f.iwork.assign(liwork_for(f.n, f.nnz, f.la, 0), 0);
+    const char ps[2] = {k.pstrat, 0};
+    const auto rep = report([&](char* rec, int* ifail) {
+      f.ifail = *ifail;
+      return factor_call(f, 0, 0.0, "N", k.dshift, ps, static_cast<int>(f.iwork.size()), rec,
+                         ifail);
+    });
+    EXPECT_EQ(rep.ifail, 5);
+    EXPECT_EQ(rep.lines, std::string(" ** A serious error has occurred in an internal call to ") +
+                             (kComplex<T> ? "F11ZPF" : "F11ZBF") +
+                             ".\n    Check all subroutine calls and array sizes. Seek expert "
+                             "help.\n");
+    for (int i = 0; i < f.nnz; ++i) {
+      EXPECT_EQ(f.irow[i], s.irow[i]);
+      EXPECT_EQ(f.icol[i], s.icol[i]);
+      EXPECT_EQ(std::memcmp(&f.a[i], &s.a[i], sizeof(T)), 0) << "A(" << i + 1 << ")";
+    }
+  }
+}
+
+TEST(IcholFixtures, NonFiniteInputAndPivots) {
+  non_finite_cases<double>();
+  non_finite_cases<Complex>();
+}
+
 TEST(IcholFixtures, HostWrappers) {
   const Scs<double> s = random_pd<double>(20, 2, 4);
   const Ic<double> body = factorise(s, 1, 0.0, 'N', 0.0, 'M');
