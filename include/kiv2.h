@@ -6357,8 +6357,10 @@ KIV_API int KIV_CALL F11JAF_HOST(const int* n, const int* nnz, double* a,       
  *  @param[in,out] ifail as F11JAF
  *  @param[in] mic_len,pstrat_len,record_len character lengths
  *  @return IFAIL
- *  @par IFAIL as F11JAF.
- *  @par Workspace as F11JAF. */
+ *  @par IFAIL
+ *  As F11JAF.
+ *  @par Workspace
+ *  As F11JAF. */
 KIV_API int KIV_CALL F11JAF(int n, int nnz, double* a, int la, int* irow, int* icol, /* _q23802@96 */
                             int lfill, double dtol, const char* mic, double dshift,
                             const char* pstrat, int* ipiv, int* istr, int* nnzfac, int* npvmod,
@@ -6425,7 +6427,8 @@ KIV_API int KIV_CALL F11JBF_HOST(const int* n, const double* a, const int* la,  
  *  @param[in,out] ifail as F11JBF
  *  @param[in] check_len,record_len character lengths
  *  @return IFAIL
- *  @par IFAIL as F11JBF. */
+ *  @par IFAIL
+ *  As F11JBF. */
 KIV_API int KIV_CALL F11JBF(int n, const double* a, int la, const int* irow,       /* _q22791@56 */
                             const int* icol, int* ipiv, const int* istr, const char* check,
                             const double* y, double* x, char* record, int* ifail,
@@ -6444,8 +6447,10 @@ KIV_API int KIV_CALL F11JBF(int n, const double* a, int la, const int* irow,    
  * @param[in,out] ifail error indicator
  * @param[in] mic_len,pstrat_len lengths
  * @return IFAIL
- * @par IFAIL as F11JAF (IFAIL 5 names F11ZPF).
- * @par Workspace as F11JAF.
+ * @par IFAIL
+ * As F11JAF (IFAIL 5 names F11ZPF).
+ * @par Workspace
+ * As F11JAF.
  */
 KIV_API int KIV_CALL F11JNF_HOST(const int* n, const int* nnz, kiv2_complex* a, /* _q63420@80 */
                                  const int* la, int* irow, int* icol, const int* lfill,
@@ -6462,8 +6467,10 @@ KIV_API int KIV_CALL F11JNF_HOST(const int* n, const int* nnz, kiv2_complex* a, 
  *  @param[in,out] ifail as F11JNF
  *  @param[in] mic_len,pstrat_len,record_len character lengths
  *  @return IFAIL
- *  @par IFAIL as F11JNF.
- *  @par Workspace as F11JAF. */
+ *  @par IFAIL
+ *  As F11JNF.
+ *  @par Workspace
+ *  As F11JAF. */
 KIV_API int KIV_CALL F11JNF(int n, int nnz, kiv2_complex* a, int la, int* irow,    /* _q13243@96 */
                             int* icol, int lfill, double dtol, const char* mic, double dshift,
                             const char* pstrat, int* ipiv, int* istr, int* nnzfac, int* npvmod,
@@ -6477,7 +6484,8 @@ KIV_API int KIV_CALL F11JNF(int n, int nnz, kiv2_complex* a, int la, int* irow, 
  *  @return 0, 4 when the factor does not fit in LA, or 5 when a pivot,
  *          its inverse or a factor entry is not finite
  *  @par IFAIL none: the return value only.
- *  @par Workspace as F11JAZ. */
+ *  @par Workspace
+ *  As F11JAZ. */
 KIV_API int KIV_CALL F11JNZ(int n, int nnz, kiv2_complex* a, int la, int* irow,    /* _q80706@120 */
                             int* icol, int lfill, double dtol, double omega, double dshift,
                             double pivtol, int pstrat, int* ipiv, int* istr, int* nnzfac,
@@ -6494,7 +6502,8 @@ KIV_API int KIV_CALL F11JNZ(int n, int nnz, kiv2_complex* a, int la, int* irow, 
  * @param[in,out] ifail error indicator
  * @param[in] check_len length of CHECK
  * @return IFAIL
- * @par IFAIL as F11JBF.
+ * @par IFAIL
+ * As F11JBF.
  */
 KIV_API int KIV_CALL F11JPF_HOST(const int* n, const kiv2_complex* a,           /* _q43905@48 */
                                  const int* la, const int* irow, const int* icol, int* ipiv,
@@ -6508,7 +6517,8 @@ KIV_API int KIV_CALL F11JPF_HOST(const int* n, const kiv2_complex* a,           
  *  @param[in,out] ifail as F11JPF
  *  @param[in] check_len,record_len character lengths
  *  @return IFAIL
- *  @par IFAIL as F11JBF. */
+ *  @par IFAIL
+ *  As F11JBF. */
 KIV_API int KIV_CALL F11JPF(int n, const kiv2_complex* a, int la, const int* irow, /* _q22592@56 */
                             const int* icol, int* ipiv, const int* istr, const char* check,
                             const kiv2_complex* y, kiv2_complex* x, char* record, int* ifail,
