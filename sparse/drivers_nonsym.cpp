@@ -226,7 +226,9 @@ int ilu_driver(const char* method, int n, int nnz, const T* a, int la, const int
     if constexpr (real) return kDcfMessages; else return kDqfMessages;
   }();
   Reporter rep(real ? "F11DCF" : "F11DQF", record, record_len);
-  if (!storage_ok(rep, msg, n, nnz, irow, icol)) return rep.finish(ifail);
+  // Arrays shorter than NNZ cannot hold the matrix: LA is reported before
+  // the storage check would read past them.
+  if (la >= nnz && !storage_ok(rep, msg, n, nnz, irow, icol)) return rep.finish(ifail);
   if (static_cast<long long>(la) < 2LL * nnz) {
     rep.fail(1, msg[kMsgLa], la, nnz);
     return rep.finish(ifail);

@@ -233,6 +233,14 @@ TEST(Drivers, ArgumentFailures) {
   EXPECT_EQ(ilu_solve(bad, cgs, b, x, 1e-8, 10, 0, &lines).ifail, 1);
   EXPECT_EQ(lines, " ** On entry, LA .lt. 2*NNZ:\n    LA =" + num(2 * f.nnz - 1) + " NNZ =" +
                        num(f.nnz) + ".\n");
+  // Arrays shorter than NNZ: LA is reported, no entry beyond LA is read
+  // (a bad index just past LA would otherwise be named).
+  bad = f;
+  bad.la = f.nnz - 1;
+  bad.irow[f.nnz - 1] = 0;
+  EXPECT_EQ(ilu_solve(bad, cgs, b, x, 1e-8, 10, 0, &lines).ifail, 1);
+  EXPECT_EQ(lines, " ** On entry, LA .lt. 2*NNZ:\n    LA =" + num(f.nnz - 1) + " NNZ =" +
+                       num(f.nnz) + ".\n");
 }
 
 // The iteration's outcomes: a corrupted factor (noticed at the first
