@@ -135,7 +135,8 @@ void ilu(Input& in) {
   double dtol = in.range(0, 3) != 3 ? in.pick<double>({0.0, 1e-2, 0.3}) : in.real();
   auto pstrat = in.option("NUPC");
   auto milu = in.option("MN");
-  int liwork = in.range(0, 7) != 7 ? 7 * n + 2 : in.integer(0, 7 * n + 2);
+  const int need = n > 0 ? 7 * n + 2 : 2;
+  int liwork = in.range(0, 7) != 7 ? need : in.integer(0, need);
   Array<T> a(la);
   Array<int> irow(la), icol(la), ipivp(n), ipivq(n), istr(std::int64_t{n} + 1), idiag(n),
       iwork(liwork);
@@ -158,7 +159,7 @@ void ilu(Input& in) {
 
   // Damage to the factor, then its solve.
   for (int k = in.range(0, 2); k > 0 && n > 0; --k) {
-    const int hi = la + 2;
+    const int hi = (la > 0 ? la : 0) + 2;  // LA <= 1 << 16 here (arrays allocated)
     switch (in.range(0, 5)) {
       case 0:
         istr[in.range(0, n)] = in.integer(-1, hi);

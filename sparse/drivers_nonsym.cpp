@@ -107,7 +107,7 @@ struct Inner<Complex> {
 };
 
 // The workspace of the solver and the protocol vector V, in 64 bits.
-long long requirement(int method, long long n, long long m, int block) {
+long long known_requirement(int method, long long n, long long m, int block) {
   switch (method) {
     case 1: return m * (m + n + 5) + 4 * n + block + 1;
     case 2: return 8 * n + block;
@@ -115,6 +115,13 @@ long long requirement(int method, long long n, long long m, int block) {
     case 4: return 11 * n + block;
     default: return 0;
   }
+}
+
+// An unknown METHOD or an M out of range (rejected later by the set-up)
+// still needs room for what the driver writes before it: WORK(1..N), the
+// diagonal and the set-up's block.
+long long requirement(int method, long long n, long long m, int block, long long shift) {
+  return std::max(known_requirement(method, n, m, block) + shift, n + shift + block);
 }
 
 // METHOD as a text for its message.
@@ -226,12 +233,15 @@ int ilu_driver(const char* method, int n, int nnz, const T* a, int la, const int
     if constexpr (real) return kDcfMessages; else return kDqfMessages;
   }();
   Reporter rep(real ? "F11DCF" : "F11DQF", record, record_len);
-  if (!storage_ok(rep, msg, n, nnz, irow, icol)) return rep.finish(ifail);
+  // Arrays shorter than NNZ cannot hold the matrix: LA is reported before
+  // the storage check would read past them.
+  if (la >= nnz && !storage_ok(rep, msg, n, nnz, irow, icol)) return rep.finish(ifail);
   if (static_cast<long long>(la) < 2LL * nnz) {
     rep.fail(1, msg[kMsgLa], la, nnz);
     return rep.finish(ifail);
   }
-  const long long need = requirement(krylov::method_code(method, method_len), n, m, Inner<T>::block);
+  const long long need =
+      requirement(krylov::method_code(method, method_len), n, m, Inner<T>::block, 0);
   if (lwork < need) {
     rep.fail(1, msg[kMsgLwork], lwork, clamp_requirement(need));
     return rep.finish(ifail);
@@ -270,7 +280,7 @@ int plain_driver(const char* method, const char* precon, int n, int nnz, const T
   if (p == 'S' && !(omega > 0.0 && omega < 2.0)) return fail(1, kMsgOmega, omega);
   const int shift = p == 'N' ? 0 : n;
   const long long need =
-      requirement(krylov::method_code(method, method_len), n, m, Inner<T>::block) + shift;
+      requirement(krylov::method_code(method, method_len), n, m, Inner<T>::block, shift);
   if (lwork < need) return fail(1, kMsgLwork, lwork, clamp_requirement(need));
 
   T* const dinv = work + n;

@@ -202,6 +202,14 @@ TEST(Drivers, ArgumentFailures) {
     EXPECT_EQ(lines, c.lines);
     EXPECT_EQ(x, std::vector<double>(n, 0.5));
   }
+  // An unknown METHOD or a bad M with a WORK too short for the driver's own
+  // vectors: LWORK is reported before anything is written to WORK.
+  for (const Method& me : {Method{"GMRES", 5}, Method{"BICGSTAB", -10}}) {
+    x.assign(n, 0.5);
+    EXPECT_EQ(ilu_solve(f, me, b, x, 1e-8, 10, 1, &lines).ifail, 1);
+    EXPECT_EQ(lines, " ** On entry, LWORK is too small: LWORK =" + num(1) +
+                         ".\n    Minimum required value of LWORK =" + num(n + 100) + ".\n");
+  }
   // F11DEF prints TOL after a blank and checks PRECON and OMEGA.
   EXPECT_EQ(plain_solve(m, Method{"CGS", 0}, 'N', 0.0, b, x, 2.0, 10, 0, &lines).ifail, 1);
   EXPECT_EQ(lines, " ** On entry, TOL .ge. 1.0: TOL =   2.0000e+00.\n");
@@ -232,6 +240,14 @@ TEST(Drivers, ArgumentFailures) {
   bad.la = 2 * f.nnz - 1;
   EXPECT_EQ(ilu_solve(bad, cgs, b, x, 1e-8, 10, 0, &lines).ifail, 1);
   EXPECT_EQ(lines, " ** On entry, LA .lt. 2*NNZ:\n    LA =" + num(2 * f.nnz - 1) + " NNZ =" +
+                       num(f.nnz) + ".\n");
+  // Arrays shorter than NNZ: LA is reported, no entry beyond LA is read
+  // (a bad index just past LA would otherwise be named).
+  bad = f;
+  bad.la = f.nnz - 1;
+  bad.irow[f.nnz - 1] = 0;
+  EXPECT_EQ(ilu_solve(bad, cgs, b, x, 1e-8, 10, 0, &lines).ifail, 1);
+  EXPECT_EQ(lines, " ** On entry, LA .lt. 2*NNZ:\n    LA =" + num(f.nnz - 1) + " NNZ =" +
                        num(f.nnz) + ".\n");
 }
 
