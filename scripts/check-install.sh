@@ -37,12 +37,16 @@ check() {  # label program args...
     real_fft)
       grep -q '^forward transform, IFAIL = 0' <<<"$out"
       grep -q '^backward transform, IFAIL = 0' <<<"$out" ;;
+    quartic)
+      grep -q '^C02ALF: IFAIL = 0' <<<"$out"
+      grep -q '^every error within its estimate: yes' <<<"$out" ;;
   esac || { echo "check-install: $label $(basename "$1") printed an unexpected result" >&2; exit 1; }
 }
 run_all() {  # label dir
   check "$1" "$2/sparse_solve" "$matrices/sherman1.mtx" "$matrices/sherman1_rhs1.mtx"
   check "$1" "$2/sparse_solve" "$matrices/bcsstk01.mtx"
   check "$1" "$2/real_fft"
+  check "$1" "$2/quartic"
 }
 
 echo "== examples through find_package(kiv2)"
@@ -53,7 +57,7 @@ run_all find_package "$work/cmake"
 echo "== examples through pkg-config"
 mkdir -p "$work/pc"
 export PKG_CONFIG_PATH=$lib/pkgconfig
-for ex in sparse_solve real_fft; do
+for ex in sparse_solve real_fft quartic; do
   # shellcheck disable=SC2046
   cc -std=c99 -pedantic -Wall -Wextra -Werror $(pkg-config --cflags kiv2) \
     "$prefix/share/kiv2/examples/$ex.c" -o "$work/pc/$ex" \
