@@ -138,15 +138,15 @@ void factor_and_solve(Input& in) {
         break;
       case 1:
         if (ipiv.size() > 0)
-          ipiv[static_cast<std::size_t>(in.range(0, n - 1))] = in.integer(0, n + 1);
+          ipiv[static_cast<std::size_t>(in.range(0, n - 1))] = in.integer(0, std::max(n, 0) + 1);
         break;
       case 2:
         if (a.size() > 0)
-          irow[static_cast<std::size_t>(in.range(0, la - 1))] = in.integer(0, n + 1);
+          irow[static_cast<std::size_t>(in.range(0, la - 1))] = in.integer(0, std::max(n, 0) + 1);
         break;
       case 3:
         if (a.size() > 0)
-          icol[static_cast<std::size_t>(in.range(0, la - 1))] = in.integer(0, n + 1);
+          icol[static_cast<std::size_t>(in.range(0, la - 1))] = in.integer(0, std::max(n, 0) + 1);
         break;
       default:
         if (a.size() > 0) a[static_cast<std::size_t>(in.range(0, la - 1))] = in.value<T>();
