@@ -38,74 +38,6 @@ T towards(const T* a, int q, int r, int p) {
   return r > p ? a[q] : conj(a[q]);
 }
 
-// The live indices in Markowitz order, as a binary heap: the fewest
-// entries first, then the larger |diagonal|, then the smaller index.
-// Counts and diagonals change as the elimination goes; each change
-// re-sorts its index in O(log N), where a scan of the lowest count's
-// bucket for its largest diagonal would cost O(N) a step (a diagonal
-// matrix would take O(N^2)).
-template <class T>
-class Pivots {
- public:
-  Pivots(int n, int* heap, int* pos, const int* count, const T* d)
-      : heap_(heap), pos_(pos), count_(count), d_(d), size_(n) {
-    for (int v = 1; v <= n; ++v) place(v - 1, v);
-    for (int i = n / 2 - 1; i >= 0; --i) down(i);
-  }
-  int pop() {
-    const int top = heap_[0];
-    if (--size_ > 0) {
-      place(0, heap_[size_]);
-      down(0);
-    }
-    return top;
-  }
-  // The count or the diagonal of live index V has changed.
-  void update(int v) {
-    up(pos_[v - 1]);
-    down(pos_[v - 1]);
-  }
-
- private:
-  bool before(int a, int b) const {
-    if (count_[a - 1] != count_[b - 1]) return count_[a - 1] < count_[b - 1];
-    const double ma = magnitude(d_[a - 1]), mb = magnitude(d_[b - 1]);
-    if (ma != mb && !std::isnan(ma) && !std::isnan(mb)) return ma > mb;
-    return a < b;
-  }
-  void place(int i, int v) {
-    heap_[i] = v;
-    pos_[v - 1] = i;
-  }
-  void up(int i) {
-    const int v = heap_[i];
-    while (i > 0) {
-      const int parent = (i - 1) / 2;
-      if (!before(v, heap_[parent])) break;
-      place(i, heap_[parent]);
-      i = parent;
-    }
-    place(i, v);
-  }
-  void down(int i) {
-    const int v = heap_[i];
-    for (;;) {
-      int child = 2 * i + 1;
-      if (child >= size_) break;
-      if (child + 1 < size_ && before(heap_[child + 1], heap_[child])) ++child;
-      if (!before(heap_[child], v)) break;
-      place(i, heap_[child]);
-      i = child;
-    }
-    place(i, v);
-  }
-
-  int* heap_;
-  int* pos_;
-  const int* count_;
-  const T* d_;
-  int size_;
-};
 
 // Steps 1-6 of the factorisation on checked arguments.  COUNT(k) is the
 // Markowitz count of a live index and minus its step once eliminated;
@@ -183,7 +115,16 @@ int eliminate(int n, int nnz, T* a, int la, int* irow, int* icol, int lfill, dou
     if (pstrat == 'N') std::iota(ipiv, ipiv + n, 1);
   }
   auto live = [&](int v) { return count[v - 1] >= 0; };
-  Pivots<T> order(markowitz ? n : 0, heap, heappos, count, d);
+  // The live indices in Markowitz order: the fewest entries first, then
+  // the larger |diagonal|, then the smaller index (a NaN diagonal falls
+  // through to the index).  Counts and diagonals change as the elimination
+  // goes; each change re-places its index.
+  IndexHeap order(markowitz ? n : 0, heap, heappos, [count, d](int a, int b) {
+    if (count[a - 1] != count[b - 1]) return count[a - 1] < count[b - 1];
+    const double ma = magnitude(d[a - 1]), mb = magnitude(d[b - 1]);
+    if (ma != mb && !std::isnan(ma) && !std::isnan(mb)) return ma > mb;
+    return a < b;
+  });
 
   for (int i = 1; i <= n; ++i) {
     int p;

@@ -20,63 +20,6 @@ namespace {
 using sorting::Letter;
 using sorting::option_letter;
 
-// The rows that complete pivoting has not chosen yet, in a binary heap
-// ordered by (count of entries in unpivoted columns, row number): its top
-// is the smallest row of the lowest count, and a count that drops by one
-// moves its row up in O(log N).
-class RowHeap {
- public:
-  RowHeap(int n, int* heap, int* pos, const int* count) : heap_(heap), pos_(pos), count_(count), size_(n) {
-    for (int r = 1; r <= n; ++r) place(r - 1, r);
-    for (int i = n / 2 - 1; i >= 0; --i) down(i);
-  }
-  int pop() {
-    const int top = heap_[0];
-    if (--size_ > 0) {
-      place(0, heap_[size_]);
-      down(0);
-    }
-    return top;
-  }
-  // The count of row R has just dropped.
-  void lowered(int r) { up(pos_[r - 1]); }
-
- private:
-  bool before(int a, int b) const {
-    return count_[a - 1] < count_[b - 1] || (count_[a - 1] == count_[b - 1] && a < b);
-  }
-  void place(int i, int r) {
-    heap_[i] = r;
-    pos_[r - 1] = i;
-  }
-  void up(int i) {
-    const int r = heap_[i];
-    while (i > 0) {
-      const int parent = (i - 1) / 2;
-      if (!before(r, heap_[parent])) break;
-      place(i, heap_[parent]);
-      i = parent;
-    }
-    place(i, r);
-  }
-  void down(int i) {
-    const int r = heap_[i];
-    for (;;) {
-      int child = 2 * i + 1;
-      if (child >= size_) break;
-      if (child + 1 < size_ && before(heap_[child + 1], heap_[child])) ++child;
-      if (!before(heap_[child], r)) break;
-      place(i, heap_[child]);
-      i = child;
-    }
-    place(i, r);
-  }
-
-  int* heap_;
-  int* pos_;
-  const int* count_;
-  int size_;
-};
 
 constexpr int kTooLarge = 4;
 
@@ -110,7 +53,11 @@ int eliminate(int n, int nnz, T* a, int la, int* irow, int* icol, int lfill, dou
       colhead[icol[k] - 1] = k + 1;
     }
   }
-  RowHeap rows(complete ? n : 0, heap, heappos, count);
+  // The rows complete pivoting has not chosen yet: the smallest row of the
+  // lowest count on top; a count that drops moves its row up.
+  IndexHeap rows(complete ? n : 0, heap, heappos, [count](int a, int b) {
+    return count[a - 1] < count[b - 1] || (count[a - 1] == count[b - 1] && a < b);
+  });
   auto restore_irow = [&] {
     if (!complete) return;
     for (int r = 0; r < n; ++r) std::fill(irow + rowstart[r] - 1, irow + rowstart[r + 1] - 1, r + 1);

@@ -90,4 +90,66 @@ template <class T>
 int ssor_solve(bool trans, int n, const T* a, const int* icol, const int* iwork, const T* dinv,
                double omega, const T* y, T* x);
 
+// Indices 1..N in a binary heap kept in caller workspace (HEAP and POS, N
+// integers each), ordered by BEFORE(a, b): the top is the first index in
+// that order, and an index whose key changed is re-placed in O(log N),
+// where a scan of count buckets would cost O(N) a step.
+template <class Before>
+class IndexHeap {
+ public:
+  IndexHeap(int n, int* heap, int* pos, Before before)
+      : heap_(heap), pos_(pos), before_(before), size_(n) {
+    for (int v = 1; v <= n; ++v) place(v - 1, v);
+    for (int i = n / 2 - 1; i >= 0; --i) down(i);
+  }
+  int pop() {
+    const int top = heap_[0];
+    if (--size_ > 0) {
+      place(0, heap_[size_]);
+      down(0);
+    }
+    return top;
+  }
+  // The key of V has moved towards the top.
+  void lowered(int v) { up(pos_[v - 1]); }
+  // The key of V has changed either way.
+  void update(int v) {
+    up(pos_[v - 1]);
+    down(pos_[v - 1]);
+  }
+
+ private:
+  void place(int i, int v) {
+    heap_[i] = v;
+    pos_[v - 1] = i;
+  }
+  void up(int i) {
+    const int v = heap_[i];
+    while (i > 0) {
+      const int parent = (i - 1) / 2;
+      if (!before_(v, heap_[parent])) break;
+      place(i, heap_[parent]);
+      i = parent;
+    }
+    place(i, v);
+  }
+  void down(int i) {
+    const int v = heap_[i];
+    for (;;) {
+      int child = 2 * i + 1;
+      if (child >= size_) break;
+      if (child + 1 < size_ && before_(heap_[child + 1], heap_[child])) ++child;
+      if (!before_(heap_[child], v)) break;
+      place(i, heap_[child]);
+      i = child;
+    }
+    place(i, v);
+  }
+
+  int* heap_;
+  int* pos_;
+  Before before_;
+  int size_;
+};
+
 }  // namespace kiv::precon
