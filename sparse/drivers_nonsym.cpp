@@ -92,7 +92,6 @@ struct Inner<double> {
   static constexpr auto product = &F11XAF;
   static constexpr auto ilu_solve = &F11DBF;
   static constexpr const char* names[3] = {"F11BDF", "F11BEF", "F11BFF"};
-  static constexpr int block = 100;
 };
 template <>
 struct Inner<Complex> {
@@ -102,8 +101,6 @@ struct Inner<Complex> {
   static constexpr auto product = &F11XNF;
   static constexpr auto ilu_solve = &F11DPF;
   static constexpr const char* names[3] = {"F11BRF", "F11BSF", "F11BTF"};
-  // The complex state block is longer.
-  static constexpr int block = 120;
 };
 
 // The workspace of the solver and the protocol vector V, in 64 bits.
@@ -241,7 +238,7 @@ int ilu_driver(const char* method, int n, int nnz, const T* a, int la, const int
     return rep.finish(ifail);
   }
   const long long need =
-      requirement(krylov::method_code(method, method_len), n, m, Inner<T>::block, 0);
+      requirement(krylov::method_code(method, method_len), n, m, krylov::kBlockLen<T>, 0);
   if (lwork < need) {
     rep.fail(1, msg[kMsgLwork], lwork, clamp_requirement(need));
     return rep.finish(ifail);
@@ -280,7 +277,7 @@ int plain_driver(const char* method, const char* precon, int n, int nnz, const T
   if (p == 'S' && !(omega > 0.0 && omega < 2.0)) return fail(1, kMsgOmega, omega);
   const int shift = p == 'N' ? 0 : n;
   const long long need =
-      requirement(krylov::method_code(method, method_len), n, m, Inner<T>::block, shift);
+      requirement(krylov::method_code(method, method_len), n, m, krylov::kBlockLen<T>, shift);
   if (lwork < need) return fail(1, kMsgLwork, lwork, clamp_requirement(need));
 
   T* const dinv = work + n;
