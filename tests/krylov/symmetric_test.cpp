@@ -430,27 +430,48 @@ TEST(Cg, Poisson2dWithAndWithoutJacobi) {
   }
 }
 
-TEST(Cg, Bcsstk01WithJacobiAndIc0) {
-  const kivtest::Coo<double> coo = prec::read_matrix_market(prec::matrix_path("bcsstk01.mtx"));
-  ASSERT_EQ(coo.n, 48);
-  const Csr<double> a = to_csr(coo);
-  std::vector<double> xs(a.n), b(a.n);
-  for (int i = 0; i < a.n; ++i) xs[i] = 1.0 + 0.01 * i;
-  a.apply(xs.data(), b.data());
-  Ic0 ic(coo);
-  for (char kind : {'N', 'J', 'C'}) {
-    SCOPED_TRACE(kind);
-    Problem<double> p = from_csr(a, kind == 'J');
-    if (kind == 'C') p.precondition = [&ic](const double* y, double* x) { ic.solve(y, x); };
-    SymOptions o;
-    o.precon = kind == 'N' ? 'N' : 'P';
-    o.norm = 'I';
-    o.tol = 1e-12;
-    o.maxitn = 2000;
-    const SymRun<double> run = solve(p, b, o);
-    expect_solved(p, a, b, run, 1e-12);
-    if (kind == 'C') EXPECT_LT(run.itn, 48);
+// The stiffness matrix bcsstk01 (SPD, condition about 1e6) and sherman1
+// (negative definite: solved as -A x = -b); IC(0) by F11JAF/F11JBF as the
+// preconditioner, and Jacobi.
+TEST(Cg, MatrixMarketProblemsWithJacobiAndIc0) {
+  for (const char* file : {"bcsstk01.mtx", "sherman1.mtx"}) {
+    SCOPED_TRACE(file);
+    kivtest::Coo<double> coo = prec::read_matrix_market(prec::matrix_path(file));
+    ASSERT_GT(coo.n, 0);
+    if (coo.a[0] < 0.0)
+      for (double& v : coo.a) v = -v;
+    const Csr<double> a = to_csr(coo);
+    std::vector<double> xs(a.n), b(a.n);
+    for (int i = 0; i < a.n; ++i) xs[i] = 1.0 + 0.01 * i;
+    a.apply(xs.data(), b.data());
+    Ic0 ic(coo);
+    int iterations[3] = {};
+    for (int kind = 0; kind < 3; ++kind) {
+      SCOPED_TRACE(kind);
+      Problem<double> p = from_csr(a, kind == 1);
+      if (kind == 2) p.precondition = [&ic](const double* y, double* x) { ic.solve(y, x); };
+      SymOptions o;
+      o.precon = kind == 0 ? 'N' : 'P';
+      o.norm = 'I';
+      o.tol = 1e-12;
+      o.maxitn = 5000;
+      const SymRun<double> run = solve(p, b, o);
+      expect_solved(p, a, b, run, 1e-12);
+      iterations[kind] = run.itn;
+    }
+    EXPECT_LT(iterations[2], iterations[1]);
+    EXPECT_LT(iterations[1], iterations[0]);
   }
+  // sherman1 as it stands with Jacobi: its negative diagonal makes M
+  // negative definite, which the first (r, M^-1 r) shows.
+  const kivtest::Coo<double> coo = prec::read_matrix_market(prec::matrix_path("sherman1.mtx"));
+  const Csr<double> a = to_csr(coo);
+  SymOptions o;
+  o.precon = 'P';
+  o.norm = 'I';
+  const SymRun<double> run = solve(from_csr(a, true), wave(a.n), o);
+  EXPECT_EQ(run.ifail, 6);
+  EXPECT_EQ(run.itn, 1);
 }
 
 TEST(Cg, HermitianPositiveDefinite) {
