@@ -356,12 +356,14 @@ Csr<double> to_csr(const kivtest::Coo<double>& c) {
   return a;
 }
 
-// IC(0) of a symmetric matrix by F11JAF, applied by F11JBF.
+// IC(0) of a symmetric (Hermitian) matrix by F11JAF (F11JNF), applied by
+// F11JBF (F11JPF).
+template <class T>
 struct Ic0 {
   int n = 0, la = 0, nnzfac = 0, npvmod = 0;
-  std::vector<double> a;
+  std::vector<T> a;
   std::vector<int> irow, icol, ipiv, istr;
-  explicit Ic0(const kivtest::Coo<double>& full) : n(full.n) {
+  explicit Ic0(const kivtest::Coo<T>& full) : n(full.n) {
     for (std::size_t k = 0; k < full.a.size(); ++k)
       if (full.icol[k] <= full.irow[k]) {
         a.push_back(full.a[k]);
@@ -378,16 +380,22 @@ struct Ic0 {
     std::vector<int> iwork(2 * la - 3 * nnz + 7 * n + 1);
     char rec[KIV2_RECORD_LEN + 1];
     int ifail = 1;
-    F11JAF(n, nnz, a.data(), la, irow.data(), icol.data(), 0, 0.0, "N", 0.0, "N", ipiv.data(),
+    const auto factor = [] {
+      if constexpr (std::is_same_v<T, Complex>) return &F11JNF; else return &F11JAF;
+    }();
+    factor(n, nnz, a.data(), la, irow.data(), icol.data(), 0, 0.0, "N", 0.0, "N", ipiv.data(),
            istr.data(), &nnzfac, &npvmod, iwork.data(), static_cast<int>(iwork.size()), rec,
            &ifail, 1, 1, KIV2_RECORD_LEN);
     EXPECT_EQ(ifail, 0);
   }
-  void solve(const double* y, double* x) {
+  void solve(const T* y, T* x) {
     char rec[KIV2_RECORD_LEN + 1];
     int ifail = 1;
-    F11JBF(n, a.data(), la, irow.data(), icol.data(), ipiv.data(), istr.data(), "N", y, x, rec,
-           &ifail, 1, KIV2_RECORD_LEN);
+    const auto apply = [] {
+      if constexpr (std::is_same_v<T, Complex>) return &F11JPF; else return &F11JBF;
+    }();
+    apply(n, a.data(), la, irow.data(), icol.data(), ipiv.data(), istr.data(), "N", y, x, rec,
+          &ifail, 1, KIV2_RECORD_LEN);
     EXPECT_EQ(ifail, 0);
   }
 };
@@ -444,7 +452,7 @@ TEST(Cg, MatrixMarketProblemsWithJacobiAndIc0) {
     std::vector<double> xs(a.n), b(a.n);
     for (int i = 0; i < a.n; ++i) xs[i] = 1.0 + 0.01 * i;
     a.apply(xs.data(), b.data());
-    Ic0 ic(coo);
+    Ic0<double> ic(coo);
     int iterations[3] = {};
     for (int kind = 0; kind < 3; ++kind) {
       SCOPED_TRACE(kind);
@@ -478,16 +486,30 @@ TEST(Cg, HermitianPositiveDefinite) {
   const Csr<Complex> a = random_hpd(300, 3, 11);
   std::vector<Complex> b(a.n);
   for (int i = 0; i < a.n; ++i) b[i] = Complex(std::sin(0.3 * i), std::cos(0.7 * i));
-  for (char precon : {'N', 'P'}) {
-    SCOPED_TRACE(precon);
-    const Problem<Complex> p = from_csr(a, precon == 'P');
+  Ic0<Complex> ic(prec::from_csr(a));
+  int iterations[3] = {};
+  for (int kind = 0; kind < 3; ++kind) {
+    SCOPED_TRACE(kind);
+    Problem<Complex> p = from_csr(a, kind == 1);
+    if (kind == 2) p.precondition = [&ic](const Complex* y, Complex* x) { ic.solve(y, x); };
     SymOptions o;
-    o.precon = precon;
+    o.precon = kind == 0 ? 'N' : 'P';
     o.anorm = a.norm_inf();
     o.tol = 1e-11;
     const SymRun<Complex> run = solve(p, b, o);
     expect_solved(p, a, b, run, 1e-11);
+    iterations[kind] = run.itn;
   }
+  EXPECT_LT(iterations[2], iterations[0]);
+  // The estimate of ||A||_1 asks for products with A^H too (-1).
+  SymOptions o;
+  o.norm = '1';
+  const SymRun<Complex> run = solve(from_csr(a), b, o);
+  ASSERT_EQ(run.ifail, 0);
+  EXPECT_EQ(run.requests[0], 1);
+  EXPECT_EQ(run.requests[1], -1);
+  EXPECT_LE(run.anorm, a.norm1() * (1 + 1e-14));
+  EXPECT_GE(run.anorm, 0.3 * a.norm1());
 }
 
 // ---------------------------------------------------------------------------
