@@ -76,8 +76,9 @@ int iterate(int* irevcm, T* u, T* v, const double* wgt, T* work, int lwork, char
   Reporter rep(R::iterate, record, record_len);
 
   // Nothing in WORK may be touched when it is too short or was never set up.
+  // (The symmetric family names a short block in the first-entry form.)
   if (lwork < block) {
-    rep.fail(-6, kMessages[*irevcm == 0 ? kFirstIllegal : kReIllegal], 6);
+    rep.fail(-6, kMessages[*irevcm == 0 || F::symmetric ? kFirstIllegal : kReIllegal], 6);
     *irevcm = kDone;
     return rep.finish(ifail);
   }

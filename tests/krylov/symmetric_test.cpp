@@ -701,6 +701,15 @@ TEST(Cg, MonitoringEveryIteration) {
     }
     EXPECT_EQ(ifail, 0);
     EXPECT_GT(monitors, 5);
+    // LWORK below the block: the first-entry form of the message at any entry.
+    irevcm = 1;
+    const auto short_work = kivtest::report([&](char* rc, int* f) {
+      F11GEF(&irevcm, u.data(), v.data(), w.data(), work.data(), 119, rc, f, KIV2_RECORD_LEN);
+    });
+    EXPECT_EQ(short_work.ifail, -6);
+    EXPECT_EQ(short_work.lines,
+              " ** On first entry, parameter number  6 had an illegal value.\n");
+    EXPECT_EQ(irevcm, 4);
     const auto rep = kivtest::report([&](char* rc, int* f) {
       F11GFF(&itn, &l, &r, &an, &sm, &its, &se, work.data(), 119, rc, f, KIV2_RECORD_LEN);
     });
