@@ -10,11 +10,11 @@
 
 namespace kiv::krylov {
 
-int sturm_count(int m, const double* d, const double* e2, double lambda) {
+int sturm_count(int m, const double* d, const double* e2, double lambda, int stride) {
   int count = 0;
   double q = 1.0;
   for (int i = 0; i < m; ++i) {
-    q = d[i] - lambda - (i > 0 ? e2[i - 1] / q : 0.0);
+    q = d[i * stride] - lambda - (i > 0 ? e2[(i - 1) * stride] / q : 0.0);
     if (q == 0.0) q = kEps;
     count += q < 0.0 ? 1 : 0;
   }
@@ -27,14 +27,14 @@ namespace {
 // THETA: f_{m-1}(theta) / f_m'(theta), f_j the leading principal minors of
 // T - lambda I, formed from the pivots q_j = f_j / f_{j-1} and their
 // derivatives.
-double last_component2(int m, const double* d, const double* e2, double theta) {
+double last_component2(int m, const double* d, const double* e2, double theta, int st) {
   double q = 1.0, dq = 0.0, ratio_sum = 0.0;
   for (int i = 0; i < m; ++i) {
     if (i > 0) ratio_sum += dq / q;
-    const double c = i > 0 ? e2[i - 1] : 0.0;
+    const double c = i > 0 ? e2[(i - 1) * st] : 0.0;
     // A zero coupling starts the derivative afresh: 0 * inf would be NaN.
     dq = -1.0 + (c == 0.0 ? 0.0 : c * dq / (q * q));
-    q = d[i] - theta - (i > 0 ? c / q : 0.0);
+    q = d[i * st] - theta - (i > 0 ? c / q : 0.0);
     if (q == 0.0) q = kEps;
   }
   const double denom = std::fabs(dq + q * ratio_sum);
@@ -44,17 +44,20 @@ double last_component2(int m, const double* d, const double* e2, double theta) {
 
 }  // namespace
 
-SigmaEstimate lanczos_sigma(int m, const double* d, const double* e2, double sigtol) {
+SigmaEstimate lanczos_sigma(int m, const double* d_in, const double* e2_in, double sigtol,
+                            int stride) {
   const double inf = std::numeric_limits<double>::infinity();
+  auto d = [&](int i) { return d_in[i * stride]; };
+  auto e2 = [&](int i) { return e2_in[i * stride]; };
   for (int i = 0; i < m; ++i)
-    if (!std::isfinite(d[i]) || !std::isfinite(e2[i]) || e2[i] < 0.0) return {inf, inf};
+    if (!std::isfinite(d(i)) || !std::isfinite(e2(i)) || e2(i) < 0.0) return {inf, inf};
 
   // Gershgorin: every eigenvalue lies in [lo_g, hi_g].
   double lo_g = inf, hi_g = -inf;
   for (int i = 0; i < m; ++i) {
-    const double radius = (i > 0 ? std::sqrt(e2[i - 1]) : 0.0) + (i < m - 1 ? std::sqrt(e2[i]) : 0.0);
-    lo_g = std::min(lo_g, d[i] - radius);
-    hi_g = std::max(hi_g, d[i] + radius);
+    const double radius = (i > 0 ? std::sqrt(e2(i - 1)) : 0.0) + (i < m - 1 ? std::sqrt(e2(i)) : 0.0);
+    lo_g = std::min(lo_g, d(i) - radius);
+    hi_g = std::max(hi_g, d(i) + radius);
   }
   const double bound = std::max(std::fabs(lo_g), std::fabs(hi_g));
   if (bound == 0.0) return {};
@@ -68,10 +71,11 @@ SigmaEstimate lanczos_sigma(int m, const double* d, const double* e2, double sig
   };
   auto locate = [&](bool top) {
     Bracket b{lo_g - width, hi_g + width};
-    while (b.hi - b.lo > width) {
-      const double mid = b.lo + 0.5 * (b.hi - b.lo);
+    // Halves first: near the overflow limit hi - lo itself may overflow.
+    while (0.5 * b.hi - 0.5 * b.lo > 0.5 * width) {
+      const double mid = 0.5 * b.lo + 0.5 * b.hi;
       if (mid <= b.lo || mid >= b.hi) break;
-      const int below = sturm_count(m, d, e2, mid);
+      const int below = sturm_count(m, d_in, e2_in, mid, stride);
       if (top ? below == m : below >= 1) b.hi = mid;
       else b.lo = mid;
     }
@@ -79,27 +83,31 @@ SigmaEstimate lanczos_sigma(int m, const double* d, const double* e2, double sig
   };
 
   // The end with the larger Gershgorin magnitude first; the other only when
-  // its bound could still beat what the first found.
+  // its bound could still beat what the first found.  Each bracket gives its
+  // end nearer to zero: in exact arithmetic a lower bound of the extreme
+  // Ritz value's magnitude, which never exceeds sigma_1 of the operator.
+  auto inner = [](const Bracket& b, bool top) { return std::fabs(top ? b.lo : b.hi); };
   const bool top_first = std::fabs(hi_g) >= std::fabs(lo_g);
   Bracket best = locate(top_first);
-  double lambda = best.lo + 0.5 * (best.hi - best.lo);
+  double sigma = inner(best, top_first);
   const double other_bound = top_first ? std::fabs(lo_g) : std::fabs(hi_g);
-  if ((top_first ? lo_g < 0.0 : hi_g > 0.0) && other_bound > std::fabs(lambda)) {
+  if ((top_first ? lo_g < 0.0 : hi_g > 0.0) && other_bound > sigma) {
     const Bracket b = locate(!top_first);
-    const double l2 = b.lo + 0.5 * (b.hi - b.lo);
-    if (std::fabs(l2) > std::fabs(lambda)) {
+    if (inner(b, !top_first) > sigma) {
       best = b;
-      lambda = l2;
+      sigma = inner(b, !top_first);
     }
   }
+  const double lambda = 0.5 * best.lo + 0.5 * best.hi;
 
   SigmaEstimate est;
-  est.sigma = std::fabs(lambda);
-  const double half = 0.5 * (best.hi - best.lo);
-  const double coupling = std::sqrt(e2[m - 1]);
+  est.sigma = sigma;
+  const double width_left = 2.0 * (0.5 * best.hi - 0.5 * best.lo);
+  const double coupling = std::sqrt(e2(m - 1));
   const double residual =
-      coupling == 0.0 ? 0.0 : coupling * std::sqrt(last_component2(m, d, e2, lambda));
-  est.error = est.sigma > 0.0 ? (half + residual) / est.sigma : inf;
+      coupling == 0.0 ? 0.0
+                      : coupling * std::sqrt(last_component2(m, d_in, e2_in, lambda, stride));
+  est.error = est.sigma > 0.0 ? (width_left + residual) / est.sigma : inf;
   return est;
 }
 
