@@ -263,6 +263,8 @@ class Solver {
   int test();
   int true_residual_test();
   int replacement_test();
+  bool recurrence_sides(const T* r);
+  bool true_sides();
   int replacement_true_residual_test();
   int after_test(int stopped, bool true_in_v);
   int residual_request();
