@@ -206,6 +206,10 @@ class Symmlq final : public Solver<T> {
     }
     const double zbar = gbar_ != 0.0 ? rhs1_ / gbar_ : 0.0;
 
+    // The pass writes the candidate the last step chose, which is usually
+    // chosen again; a wrong guess costs one more pass.
+    const double coef_cg = -(sn * zeta + c * zbar);
+    const bool guess_cg = cg_ && gbar_ != 0.0;
     Pass p;
     p.a_cur = alpha / beta;
     p.a_prev = first ? 0.0 : beta / beta_prev_;
@@ -215,10 +219,12 @@ class Symmlq final : public Solver<T> {
     p.c = c;
     p.s = sn;
     p.first = first;
+    p.guess_cg = guess_cg;
     p.inv_beta = 1.0 / beta;
     p.rl_cur = rhs1_ / beta;
     p.rl_next = -sn * zeta;
     p.zbar = zbar;
+    p.coef_cg = coef_cg;
     const int code = iterm == 2 ? 2 : this->norm_code;
     switch (code) {
       case 0: run_pass<0>(p); break;
@@ -231,27 +237,30 @@ class Symmlq final : public Solver<T> {
 
     // The CG point is taken when its ratio of residual norm to the test's
     // right-hand side is not larger than the LQ iterate's.
-    const double coef_cg = -(sn * zeta + c * zbar);
     const double r_cg = std::fabs(coef_cg) * p.qn_norm;
     const double base = iterm == 2 ? 0.0 : this->bnorm;
     const double scale = iterm == 2 ? 1.0 : this->anorm;
     const bool take_cg = gbar_ != 0.0 && r_cg * (scale * p.xl_norm + base) <=
                                              p.rl_norm * (scale * p.xc_norm + base);
-    T* qn = q_prev();  // the new Lanczos vector took the oldest one's place
+    if (take_cg != guess_cg) {
+      const T* qc = q_cur();
+      const T* qn = q_prev();  // the new Lanczos vector took the oldest one's place
+      const double step = take_cg ? zbar : -zbar;
+      const double a = take_cg ? 0.0 : p.rl_cur, b = take_cg ? coef_cg : p.rl_next;
+      for (int i = 0; i < n; ++i) {
+        x[i] += step * wbar_[i];
+        res_[i] = a * qc[i] + b * qn[i];
+      }
+    }
+    if (code == 2) {
+      if (take_cg) this->residual_sums(coef_cg * coef_cg * p.qn_sq, p.xc_sq);
+      else this->residual_sums(p.rl_sq, p.xl_sq);
+    }
     if (take_cg) {
-      Lanes<double> rr, xx;
-      by_lanes(n, [&](int i, int l) {
-        x[i] += zbar * wbar_[i];
-        res_[i] = coef_cg * qn[i];
-        rr[l] += abs2(res_[i]);
-        xx[l] += abs2(x[i]);
-      });
-      if (code == 2) this->residual_sums(rr.sum(), xx.sum());
       zbar_ = zbar;
       ra_ = 0.0;
       rb_ = coef_cg;
     } else {
-      if (code == 2) this->residual_sums(p.rl_sq, p.xl_sq);
       ra_ = p.rl_cur;
       rb_ = p.rl_next;
     }
@@ -284,16 +293,17 @@ class Symmlq final : public Solver<T> {
   }
 
   struct Pass {
-    double a_cur, a_prev, back, zc, zs, c, s, inv_beta, rl_cur, rl_next, zbar;
-    bool first;
+    double a_cur, a_prev, back, zc, zs, c, s, inv_beta, rl_cur, rl_next, zbar, coef_cg;
+    bool first, guess_cg;
     double rl_norm = 0.0, qn_norm = 0.0, xl_norm = 0.0, xc_norm = 0.0;
-    double rl_sq = 0.0, xl_sq = 0.0, qn_sq = 0.0;
+    double rl_sq = 0.0, xl_sq = 0.0, xc_sq = 0.0, qn_sq = 0.0;
   };
 
   // The one pass of the step: q~_{k+1} = A z_k - (alpha/beta_k) q~_k -
   // (beta_k/beta_{k-1}) q~_{k-1} over the oldest vector; x back to the LQ
   // iterate and on along w_{k-1} = c wbar + s z_k; wbar = c z_k - s wbar;
-  // r_LQ into the residual's vector; and the norms of both candidates.
+  // the guessed candidate and its residual into x and the residual's
+  // vector; and the norms of both candidates.
   template <int Code>
   void run_pass(Pass& p) {
     using M = Measure<Code>;
@@ -303,8 +313,8 @@ class Symmlq final : public Solver<T> {
     double rl[4] = {}, qn[4] = {}, xl[4] = {}, xc[4] = {}, qq[4] = {};
     const double a_cur = p.a_cur, a_prev = p.a_prev, back = p.back, zc = p.zc, zs = p.zs;
     const double c = p.c, s = p.s, inv = p.inv_beta, rl_cur = p.rl_cur, rl_next = p.rl_next;
-    const double zbar = p.zbar;
-    const bool first = p.first;
+    const double zbar = p.zbar, coef_cg = p.coef_cg;
+    const bool first = p.first, guess_cg = p.guess_cg;
     by_lanes(n, [&](int i, int l) {
       const T z = precon ? res_[i] : inv * qc[i];
       const T q = v[i] - a_cur * qc[i] - a_prev * qo[i];
@@ -313,13 +323,14 @@ class Symmlq final : public Solver<T> {
       const T xi = x[i] - back * wold + zc * wold + zs * z;
       const T wn = first ? z : c * z - s * wold;
       wbar_[i] = wn;
-      x[i] = xi;
       const T r = rl_cur * qc[i] + rl_next * q;
-      res_[i] = r;
+      const T xg = xi + zbar * wn;
+      x[i] = guess_cg ? xg : xi;
+      res_[i] = guess_cg ? coef_cg * q : r;
       M::add(rl[l], M::of(r, w, i));
       M::add(qn[l], M::of(q, w, i));
       M::add(xl[l], M::of(xi, w, i));
-      M::add(xc[l], M::of(T(xi + zbar * wn), w, i));
+      M::add(xc[l], M::of(xg, w, i));
       qq[l] += abs2(q);
     });
     p.rl_norm = M::result(rl);
@@ -330,6 +341,7 @@ class Symmlq final : public Solver<T> {
     if constexpr (Code == 2) {
       p.rl_sq = (rl[0] + rl[1]) + (rl[2] + rl[3]);
       p.xl_sq = (xl[0] + xl[1]) + (xl[2] + xl[3]);
+      p.xc_sq = (xc[0] + xc[1]) + (xc[2] + xc[3]);
     }
   }
 
