@@ -439,7 +439,9 @@ int Solver<T>::continue_iteration() {
   resume_ = kInStep;
   const int q = step();
   switch (q) {
-    case kStepComplete: return test();
+    case kStepComplete:
+      u_from_step_ = true;
+      return test();
     case kStepBreakdown: return finish(kBreakdown, false);
     case kStepPreconIndefinite: return finish(kPreconIndefinite, false);
     case kStepMatrixIndefinite: return finish(kMatrixIndefinite, false);
@@ -476,18 +478,7 @@ int Solver<T>::test() {
     resume_ = kInTrueResidual;
     return request(kProduct, x);
   }
-  if (have_sums_ && norm_code == 2 && plain2) {
-    xnorm = std::sqrt(xx_);
-    stplhs = std::sqrt(rr_);
-  } else {
-    xnorm = norm(x);
-    stplhs = norm(r);
-  }
-  have_sums_ = false;
-  stprhs = tol * (anorm * xnorm + bnorm);
-  if (stopping_test_unusable()) return finish(s.layout.nonfinite, false);
-  xmax_ = std::max(xmax_, xnorm);
-  rhs_max_ = std::max(rhs_max_, stprhs);
+  if (!recurrence_sides(r)) return finish(s.layout.nonfinite, false);
   if (stplhs <= stprhs) {
     rec_passed_ = true;
     if (itn == 0) return finish(kOk, false);
@@ -506,11 +497,7 @@ int Solver<T>::test() {
 
 template <class T>
 int Solver<T>::true_residual_test() {
-  for (int i = 0; i < n; ++i) v[i] = b[i] - v[i];
-  xnorm = norm(x);
-  stplhs = norm(v);
-  stprhs = tol_true_ * (anorm * xnorm + bnorm);
-  if (stopping_test_unusable()) return finish(s.layout.nonfinite, true);
+  if (!true_sides()) return finish(s.layout.nonfinite, true);
   if (stplhs <= stprhs) return finish(kOk, true);
   if (gmres_test()) {
     copy(n, v, residual());
@@ -526,6 +513,35 @@ int Solver<T>::true_residual_test() {
   return after_test(kAccuracy, true);
 }
 
+// The two sides of the test on the recurrence residual R (ITERM = 1), and
+// the largest ||x|| and STPRHS seen; false when they are not finite.
+template <class T>
+bool Solver<T>::recurrence_sides(const T* r) {
+  if (have_sums_ && norm_code == 2 && plain2) {
+    xnorm = std::sqrt(xx_);
+    stplhs = std::sqrt(rr_);
+  } else {
+    xnorm = norm(x);
+    stplhs = norm(r);
+  }
+  have_sums_ = false;
+  stprhs = tol * (anorm * xnorm + bnorm);
+  if (stopping_test_unusable()) return false;
+  xmax_ = std::max(xmax_, xnorm);
+  rhs_max_ = std::max(rhs_max_, stprhs);
+  return true;
+}
+
+// V = b - A x from the product in V, and the two sides of its test.
+template <class T>
+bool Solver<T>::true_sides() {
+  for (int i = 0; i < n; ++i) v[i] = b[i] - v[i];
+  xnorm = norm(x);
+  stplhs = norm(v);
+  stprhs = tol_true_ * (anorm * xnorm + bnorm);
+  return !stopping_test_unusable();
+}
+
 // The test of the symmetric methods (ITERM = 1): the recurrence residual is
 // checked against the true one before convergence is declared, and replaced
 // by it when the iterate has shrunk far below the largest seen, since the
@@ -536,18 +552,7 @@ template <class T>
 int Solver<T>::replacement_test() {
   select_candidate();
   T* r = residual();
-  if (have_sums_ && norm_code == 2 && plain2) {
-    xnorm = std::sqrt(xx_);
-    stplhs = std::sqrt(rr_);
-  } else {
-    xnorm = norm(x);
-    stplhs = norm(r);
-  }
-  have_sums_ = false;
-  stprhs = tol * (anorm * xnorm + bnorm);
-  if (stopping_test_unusable()) return finish(s.layout.nonfinite, false);
-  xmax_ = std::max(xmax_, xnorm);
-  rhs_max_ = std::max(rhs_max_, stprhs);
+  if (!recurrence_sides(r)) return finish(s.layout.nonfinite, false);
   if (stplhs > std::max(stprhs, rhs_max_)) {
     counter_ = 0;
     return after_test(kNoConvergence, false);
@@ -568,11 +573,7 @@ int Solver<T>::replacement_test() {
 
 template <class T>
 int Solver<T>::replacement_true_residual_test() {
-  for (int i = 0; i < n; ++i) v[i] = b[i] - v[i];
-  xnorm = norm(x);
-  stplhs = norm(v);
-  stprhs = tol_true_ * (anorm * xnorm + bnorm);
-  if (stopping_test_unusable()) return finish(s.layout.nonfinite, true);
+  if (!true_sides()) return finish(s.layout.nonfinite, true);
   if (stplhs <= stprhs) return finish(kOk, true);
   if (++counter_ >= 2) return finish(kAccuracy, true);
   if (xmax_ / xnorm / replace_ > 1.0625) {

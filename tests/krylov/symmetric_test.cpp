@@ -356,12 +356,14 @@ Csr<double> to_csr(const kivtest::Coo<double>& c) {
   return a;
 }
 
-// IC(0) of a symmetric matrix by F11JAF, applied by F11JBF.
+// IC(0) of a symmetric (Hermitian) matrix by F11JAF (F11JNF), applied by
+// F11JBF (F11JPF).
+template <class T>
 struct Ic0 {
   int n = 0, la = 0, nnzfac = 0, npvmod = 0;
-  std::vector<double> a;
+  std::vector<T> a;
   std::vector<int> irow, icol, ipiv, istr;
-  explicit Ic0(const kivtest::Coo<double>& full) : n(full.n) {
+  explicit Ic0(const kivtest::Coo<T>& full) : n(full.n) {
     for (std::size_t k = 0; k < full.a.size(); ++k)
       if (full.icol[k] <= full.irow[k]) {
         a.push_back(full.a[k]);
@@ -378,16 +380,22 @@ struct Ic0 {
     std::vector<int> iwork(2 * la - 3 * nnz + 7 * n + 1);
     char rec[KIV2_RECORD_LEN + 1];
     int ifail = 1;
-    F11JAF(n, nnz, a.data(), la, irow.data(), icol.data(), 0, 0.0, "N", 0.0, "N", ipiv.data(),
+    const auto factor = [] {
+      if constexpr (std::is_same_v<T, Complex>) return &F11JNF; else return &F11JAF;
+    }();
+    factor(n, nnz, a.data(), la, irow.data(), icol.data(), 0, 0.0, "N", 0.0, "N", ipiv.data(),
            istr.data(), &nnzfac, &npvmod, iwork.data(), static_cast<int>(iwork.size()), rec,
            &ifail, 1, 1, KIV2_RECORD_LEN);
     EXPECT_EQ(ifail, 0);
   }
-  void solve(const double* y, double* x) {
+  void solve(const T* y, T* x) {
     char rec[KIV2_RECORD_LEN + 1];
     int ifail = 1;
-    F11JBF(n, a.data(), la, irow.data(), icol.data(), ipiv.data(), istr.data(), "N", y, x, rec,
-           &ifail, 1, KIV2_RECORD_LEN);
+    const auto apply = [] {
+      if constexpr (std::is_same_v<T, Complex>) return &F11JPF; else return &F11JBF;
+    }();
+    apply(n, a.data(), la, irow.data(), icol.data(), ipiv.data(), istr.data(), "N", y, x, rec,
+          &ifail, 1, KIV2_RECORD_LEN);
     EXPECT_EQ(ifail, 0);
   }
 };
@@ -430,43 +438,78 @@ TEST(Cg, Poisson2dWithAndWithoutJacobi) {
   }
 }
 
-TEST(Cg, Bcsstk01WithJacobiAndIc0) {
-  const kivtest::Coo<double> coo = prec::read_matrix_market(prec::matrix_path("bcsstk01.mtx"));
-  ASSERT_EQ(coo.n, 48);
-  const Csr<double> a = to_csr(coo);
-  std::vector<double> xs(a.n), b(a.n);
-  for (int i = 0; i < a.n; ++i) xs[i] = 1.0 + 0.01 * i;
-  a.apply(xs.data(), b.data());
-  Ic0 ic(coo);
-  for (char kind : {'N', 'J', 'C'}) {
-    SCOPED_TRACE(kind);
-    Problem<double> p = from_csr(a, kind == 'J');
-    if (kind == 'C') p.precondition = [&ic](const double* y, double* x) { ic.solve(y, x); };
-    SymOptions o;
-    o.precon = kind == 'N' ? 'N' : 'P';
-    o.norm = 'I';
-    o.tol = 1e-12;
-    o.maxitn = 2000;
-    const SymRun<double> run = solve(p, b, o);
-    expect_solved(p, a, b, run, 1e-12);
-    if (kind == 'C') EXPECT_LT(run.itn, 48);
+// The stiffness matrix bcsstk01 (SPD, condition about 1e6) and sherman1
+// (negative definite: solved as -A x = -b); IC(0) by F11JAF/F11JBF as the
+// preconditioner, and Jacobi.
+TEST(Cg, MatrixMarketProblemsWithJacobiAndIc0) {
+  for (const char* file : {"bcsstk01.mtx", "sherman1.mtx"}) {
+    SCOPED_TRACE(file);
+    kivtest::Coo<double> coo = prec::read_matrix_market(prec::matrix_path(file));
+    ASSERT_GT(coo.n, 0);
+    if (coo.a[0] < 0.0)
+      for (double& v : coo.a) v = -v;
+    const Csr<double> a = to_csr(coo);
+    std::vector<double> xs(a.n), b(a.n);
+    for (int i = 0; i < a.n; ++i) xs[i] = 1.0 + 0.01 * i;
+    a.apply(xs.data(), b.data());
+    Ic0<double> ic(coo);
+    int iterations[3] = {};
+    for (int kind = 0; kind < 3; ++kind) {
+      SCOPED_TRACE(kind);
+      Problem<double> p = from_csr(a, kind == 1);
+      if (kind == 2) p.precondition = [&ic](const double* y, double* x) { ic.solve(y, x); };
+      SymOptions o;
+      o.precon = kind == 0 ? 'N' : 'P';
+      o.norm = 'I';
+      o.tol = 1e-12;
+      o.maxitn = 5000;
+      const SymRun<double> run = solve(p, b, o);
+      expect_solved(p, a, b, run, 1e-12);
+      iterations[kind] = run.itn;
+    }
+    EXPECT_LT(iterations[2], iterations[1]);
+    EXPECT_LT(iterations[1], iterations[0]);
   }
+  // sherman1 as it stands with Jacobi: its negative diagonal makes M
+  // negative definite, which the first (r, M^-1 r) shows.
+  const kivtest::Coo<double> coo = prec::read_matrix_market(prec::matrix_path("sherman1.mtx"));
+  const Csr<double> a = to_csr(coo);
+  SymOptions o;
+  o.precon = 'P';
+  o.norm = 'I';
+  const SymRun<double> run = solve(from_csr(a, true), wave(a.n), o);
+  EXPECT_EQ(run.ifail, 6);
+  EXPECT_EQ(run.itn, 1);
 }
 
 TEST(Cg, HermitianPositiveDefinite) {
   const Csr<Complex> a = random_hpd(300, 3, 11);
   std::vector<Complex> b(a.n);
   for (int i = 0; i < a.n; ++i) b[i] = Complex(std::sin(0.3 * i), std::cos(0.7 * i));
-  for (char precon : {'N', 'P'}) {
-    SCOPED_TRACE(precon);
-    const Problem<Complex> p = from_csr(a, precon == 'P');
+  Ic0<Complex> ic(prec::from_csr(a));
+  int iterations[3] = {};
+  for (int kind = 0; kind < 3; ++kind) {
+    SCOPED_TRACE(kind);
+    Problem<Complex> p = from_csr(a, kind == 1);
+    if (kind == 2) p.precondition = [&ic](const Complex* y, Complex* x) { ic.solve(y, x); };
     SymOptions o;
-    o.precon = precon;
+    o.precon = kind == 0 ? 'N' : 'P';
     o.anorm = a.norm_inf();
     o.tol = 1e-11;
     const SymRun<Complex> run = solve(p, b, o);
     expect_solved(p, a, b, run, 1e-11);
+    iterations[kind] = run.itn;
   }
+  EXPECT_LT(iterations[2], iterations[0]);
+  // The estimate of ||A||_1 asks for products with A^H too (-1).
+  SymOptions o;
+  o.norm = '1';
+  const SymRun<Complex> run = solve(from_csr(a), b, o);
+  ASSERT_EQ(run.ifail, 0);
+  EXPECT_EQ(run.requests[0], 1);
+  EXPECT_EQ(run.requests[1], -1);
+  EXPECT_LE(run.anorm, a.norm1() * (1 + 1e-14));
+  EXPECT_GE(run.anorm, 0.3 * a.norm1());
 }
 
 // ---------------------------------------------------------------------------
