@@ -8,15 +8,11 @@
 #include <complex>
 
 #include "frame/constants.hpp"
-#include "sorting/sorting.hpp"
 #include "sparse/driver_loop.hpp"
 #include "sparse/krylov.hpp"
 
 namespace kiv::precon {
 namespace {
-
-using sorting::Letter;
-using sorting::option_letter;
 
 // The messages both drivers share, in this order; F11JQF appends LA and
 // the invalid-factor message, F11JSF PRECON, OMEGA and the diagonal
@@ -165,9 +161,8 @@ int plain_driver(const char* method, const char* precon, int n, int nnz, const C
     return rep.finish(ifail);
   };
   if (!storage_ok(rep, msg, n, nnz, irow, icol, true)) return rep.finish(ifail);
-  const char p = option_letter(precon, precon_len);
-  if (p != 'N' && p != 'J' && p != 'S') return fail(1, kMsgPrecon, Letter(precon, precon_len).text);
-  if (p == 'S' && !(omega > 0.0 && omega < 2.0)) return fail(1, kMsgOmega, omega);
+  const char p = precon_letter(rep, msg, kMsgPrecon, kMsgOmega, precon, precon_len, omega);
+  if (p == 0) return rep.finish(ifail);
   if (const long long need = requirement(method, method_len, n); lwork < need)
     return fail(1, kMsgLwork, lwork, clamp_requirement(need));
 
