@@ -54,6 +54,22 @@ bool storage_ok(Reporter& rep, const Msgs& msg, int n, int nnz, const int* irow,
   return false;
 }
 
+// The checks of a driver whose arrays also hold a factor (LA elements): the
+// storage check, then LA >= 2 NNZ.  Arrays shorter than NNZ cannot hold
+// the matrix, so LA is reported before the check would read past them; a
+// size below 1 is reported whatever LA is (its check reads nothing), so
+// that no N or NNZ below 1 ever reaches the run.
+template <class Msgs>
+bool factor_storage_ok(Reporter& rep, const Msgs& msg, int la_label, int n, int nnz, int la,
+                       const int* irow, const int* icol, bool sym) {
+  if ((nnz < 1 || la >= nnz) && !storage_ok(rep, msg, n, nnz, irow, icol, sym)) return false;
+  if (static_cast<long long>(la) < 2LL * nnz) {
+    rep.fail(1, msg[la_label], la, nnz);
+    return false;
+  }
+  return true;
+}
+
 // PRECON of a driver built on A ('N', 'J' or 'S'; with 'S', 0 < OMEGA < 2):
 // its letter, or 0 after reporting the failure with IFAIL 1.
 template <class Msgs>

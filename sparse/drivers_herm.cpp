@@ -128,10 +128,8 @@ int ichol_driver(const char* method, int n, int nnz, const Complex* a, int la, c
     rep.fail(ierr, msg[label], values...);
     return rep.finish(ifail);
   };
-  // Arrays shorter than NNZ cannot hold the matrix: LA is reported before
-  // the storage check would read past them.
-  if (la >= nnz && !storage_ok(rep, msg, n, nnz, irow, icol, true)) return rep.finish(ifail);
-  if (static_cast<long long>(la) < 2LL * nnz) return fail(1, kMsgLa, la, nnz);
+  if (!factor_storage_ok(rep, msg, kMsgLa, n, nnz, la, irow, icol, true))
+    return rep.finish(ifail);
   if (const long long need = requirement(method, method_len, n); lwork < need)
     return fail(1, kMsgLwork, lwork, clamp_requirement(need));
   bool first = true;

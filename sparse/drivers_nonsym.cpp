@@ -168,13 +168,8 @@ int ilu_driver(const char* method, int n, int nnz, const T* a, int la, const int
     if constexpr (real) return kDcfMessages; else return kDqfMessages;
   }();
   Reporter rep(real ? "F11DCF" : "F11DQF", record, record_len);
-  // Arrays shorter than NNZ cannot hold the matrix: LA is reported before
-  // the storage check would read past them.
-  if (la >= nnz && !storage_ok(rep, msg, n, nnz, irow, icol, false)) return rep.finish(ifail);
-  if (static_cast<long long>(la) < 2LL * nnz) {
-    rep.fail(1, msg[kMsgLa], la, nnz);
+  if (!factor_storage_ok(rep, msg, kMsgLa, n, nnz, la, irow, icol, false))
     return rep.finish(ifail);
-  }
   const long long need = requirement(method, method_len, n, m, krylov::kBlockLen<T>, 0);
   if (lwork < need) {
     rep.fail(1, msg[kMsgLwork], lwork, clamp_requirement(need));

@@ -214,6 +214,34 @@ TEST(HermitianDrivers, ArgumentFailures) {
             " ** On entry, LWORK is too small: LWORK =" + num(5) +
                 ".\n    Minimum required value of LWORK =" + num(n + 120) + ".\n");
 
+  // A requirement beyond the int range is too small for any LWORK, and is
+  // refused before any array of that order is touched.
+  {
+    const int huge = 400000000;
+    const Complex one(1.0);
+    const int ij = 1, istr[2] = {2, 3};
+    int ipiv = 1, iwork = 0;
+    double dinv = 0.0, resnrm = -1.0;
+    int nits = -1;
+    Complex xs = 0.0, work = 0.0;
+    const std::string lines = " ** On entry, LWORK is too small: LWORK =" + num(INT_MAX) +
+                              ".\n    Minimum required value of LWORK =" + num(INT_MAX) + ".\n";
+    const Complex factor[2] = {one, one};
+    const int rows[2] = {1, 1};
+    EXPECT_EQ(report([&](char* rec, int* ifail) {
+                return F11JQF("CG", huge, 1, factor, 2, rows, rows, &ipiv, istr, &one, 1e-8, 10,
+                              &xs, &resnrm, &nits, &work, INT_MAX, rec, ifail, 2,
+                              KIV2_RECORD_LEN);
+              }).lines,
+              lines);
+    EXPECT_EQ(report([&](char* rec, int* ifail) {
+                return F11JSF("SYMMLQ", "S", huge, 1, &one, &ij, &ij, 1.0, &one, 1e-8, 10, &xs,
+                              &resnrm, &nits, &dinv, &work, INT_MAX, &iwork, rec, ifail, 6, 1,
+                              KIV2_RECORD_LEN);
+              }).lines,
+              lines);
+  }
+
   struct Case {
     const char* method;
     double tol;
@@ -266,6 +294,15 @@ TEST(HermitianDrivers, ArgumentFailures) {
   EXPECT_EQ(r.ifail, 2);
   EXPECT_EQ(r.lines, " ** On entry, IROW(I) .lt. 1 or IROW(I) .gt. N:\n    I = " + num(1) +
                          ", IROW(I) = " + num(n + 1) + ", N = " + num(n) + "." + suffix);
+  // N and NNZ below 1 with an LA between 2 NNZ and NNZ: the sizes are
+  // still reported (the run would otherwise take N = -100).
+  bad = f;
+  bad.n = -100;
+  bad.nnz = -5;
+  bad.la = -7;
+  r = jqf(bad, "CG", b, x, 1e-8, 10, 200);
+  EXPECT_EQ(r.ifail, 1);
+  EXPECT_EQ(r.lines, " ** On entry, N .lt. 1: N =" + num(-100) + ".\n");
   bad = f;
   bad.la = 2 * f.nnz - 1;
   r = jqf(bad, "CG", b, x, 1e-8, 10);
