@@ -241,6 +241,14 @@ TEST(Drivers, ArgumentFailures) {
   EXPECT_EQ(ilu_solve(bad, cgs, b, x, 1e-8, 10, 0, &lines).ifail, 1);
   EXPECT_EQ(lines, " ** On entry, LA .lt. 2*NNZ:\n    LA =" + num(2 * f.nnz - 1) + " NNZ =" +
                        num(f.nnz) + ".\n");
+  // N and NNZ below 1 with an LA between 2 NNZ and NNZ: the sizes are
+  // still reported (the run would otherwise take N = -100).
+  bad = f;
+  bad.n = -100;
+  bad.nnz = -5;
+  bad.la = -7;
+  EXPECT_EQ(ilu_solve(bad, cgs, b, x, 1e-8, 10, 200, &lines).ifail, 1);
+  EXPECT_EQ(lines, " ** On entry, N .lt. 1: N =" + num(-100) + ".\n");
   // Arrays shorter than NNZ: LA is reported, no entry beyond LA is read
   // (a bad index just past LA would otherwise be named).
   bad = f;
