@@ -11,6 +11,7 @@
 // Sizes: n up to about 2.5 10^5 by default; KIV2_BENCH_LARGE=1 adds 10^6.
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -157,7 +158,9 @@ void bm_factor(benchmark::State& state, const Case& c, int side) {
   state.counters["n"] = p.n;
   state.counters["nnzfac"] = f.nnzfac;
   state.counters["ns/entry"] = ns;
-  per_entry()[c.name][p.n] = ns;
+  // The fastest repetition: the machine's other load only adds time.
+  double& best = per_entry()[c.name][p.n];
+  best = best == 0.0 ? ns : std::min(best, ns);
 }
 
 // y = A x from the lower triangle.
