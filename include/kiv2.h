@@ -5134,6 +5134,604 @@ KIV_API int KIV_CALL F11BTF(int* itn, double* stplhs, double* stprhs,          /
                             double* anorm, double* sigmax, const kiv2_complex* work, int lwork,
                             char* record, int* ifail, int record_len);
 
+/**
+ * @brief Host wrapper of F11GDF: sets up a real symmetric system A x = b for the
+ *        reverse-communication solver F11GEF.
+ *
+ * Every argument by address, followed by the lengths of the character arguments. The wrapper poisons the outputs F11GDF writes, calls
+ * F11GDF and reports a disagreement between the returned IFAIL and the message record.
+ *
+ * Exported as `_q70763@92`.
+ *
+ * @param[in]     method     as METHOD of F11GDF
+ * @param[in]     precon     as PRECON of F11GDF
+ * @param[in]     sigcmp     as SIGCMP of F11GDF
+ * @param[in]     norm       as NORM of F11GDF
+ * @param[in]     weight     as WEIGHT of F11GDF
+ * @param[in]     iterm      as ITERM of F11GDF, by address
+ * @param[in]     n          as N of F11GDF, by address
+ * @param[in]     tol        as TOL of F11GDF, by address
+ * @param[in]     maxitn     as MAXITN of F11GDF, by address
+ * @param[in]     anorm      as ANORM of F11GDF, by address
+ * @param[in]     sigmax     as SIGMAX of F11GDF, by address
+ * @param[in]     sigtol     as SIGTOL of F11GDF, by address
+ * @param[in]     maxits     as MAXITS of F11GDF, by address
+ * @param[in]     monit      as MONIT of F11GDF, by address
+ * @param[out]    lwreq      as LWREQ of F11GDF
+ * @param[out]    work       as WORK of F11GDF
+ * @param[in]     lwork      as LWORK of F11GDF, by address
+ * @param[in,out] ifail      on entry how an error is reported (0, -1, 1, 11 or -13: see the
+ *                           conventions of kiv2.h); on exit 0 or an error number listed
+ *                           under IFAIL
+ * @param[in]     method_len length of METHOD, >= 1 (only its first character is read)
+ * @param[in]     precon_len length of PRECON, >= 1 (only its first character is read)
+ * @param[in]     sigcmp_len length of SIGCMP, >= 1 (only its first character is read)
+ * @param[in]     norm_len   length of NORM, >= 1 (only its first character is read)
+ * @param[in]     weight_len length of WEIGHT, >= 1 (only its first character is read)
+ * @return the final IFAIL
+ * @par IFAIL
+ * - -i: argument i is illegal: -1 METHOD, -2 PRECON, -3 SIGCMP, -4 NORM (or a norm
+ *   other than 2 with ITERM = 2), -5 WEIGHT (or W with ITERM = 2), -6 ITERM (or 2 with
+ *   CG), -7 N (also when the workspace LWREQ would not fit an int), -8 TOL >= 1, -9
+ *   MAXITN, -10 ANORM <= 0 with NORM = 2 and ITERM = 1, -12 SIGTOL >= 1 and -13 MAXITS
+ *   outside [1, MAXITN] when sigma_1 is estimated, -14 MONIT > MAXITN, -17 LWORK < 120.
+ *   A failed set-up leaves WORK unusable for F11GEF.
+ * @par Workspace
+ * WORK: LWREQ elements: CG 120 + 5N, SYMMLQ 120 + 6N, plus 2 MAXITS + 2 when sigma_1 is
+ * estimated (SIGCMP = S and no SIGMAX > 0 given).
+ * @par Example
+ * tests/krylov/symmetric_test.cpp.
+ */
+KIV_API int KIV_CALL F11GDF_HOST(const char* method, const char* precon,       /* _q70763@92 */
+                                 const char* sigcmp, const char* norm, const char* weight,
+                                 const int* iterm, const int* n, const double* tol,
+                                 const int* maxitn, const double* anorm, const double* sigmax,
+                                 const double* sigtol, const int* maxits, const int* monit,
+                                 int* lwreq, double* work, const int* lwork, int* ifail,
+                                 int method_len, int precon_len, int sigcmp_len, int norm_len,
+                                 int weight_len);
+
+/**
+ * @brief Sets up a real symmetric system A x = b for the reverse-communication solver
+ *        F11GEF.
+ *
+ * Checks the options and writes the problem into the state block WORK(1..120); call F11GEF
+ * next. Calling again starts a new problem in the same WORK.
+ *
+ * Exported as `_q25698@116`.
+ *
+ * @param[in]     method     "CG" (conjugate gradients, for positive-definite A) or "SYMMLQ"
+ *                           (A may be indefinite); blanks around it and case ignored, at
+ *                           most 20 characters, compared on 2 and 6 characters ("CGS"
+ *                           names CG)
+ * @param[in]     precon     'N' no preconditioner, 'P' preconditioned by a positive-definite
+ *                           M (F11GEF then asks for solves M v = u)
+ * @param[in]     sigcmp     'S' estimate sigma_1, the largest singular value of the
+ *                           preconditioned matrix, from the Lanczos matrix of the iteration
+ *                           (unless SIGMAX > 0 is given); 'N' do not
+ * @param[in]     norm       norm of the stopping test: '1', 'I' (infinity) or '2'; '2'
+ *                           needs ANORM > 0 when ITERM = 1
+ * @param[in]     weight     'N' unweighted, 'W' weighted by WGT of F11GEF (not with ITERM =
+ *                           2)
+ * @param[in]     iterm      stopping test: 1 ||r|| <= tau (||b|| + ||A|| ||x||); 2 (SYMMLQ
+ *                           only, NORM = 2) ||r|| <= tau sigma_1 ||x||
+ * @param[in]     n          order of A, >= 1
+ * @param[in]     tol        tolerance tau, < 1; TOL <= 0 selects sqrt(eps), a positive TOL
+ *                           below eps is raised to eps
+ * @param[in]     maxitn     largest number of iterations, >= 1
+ * @param[in]     anorm      ||A|| in the chosen norm when known (ITERM = 1); <= 0 asks for
+ *                           an estimate (norms 1 and I)
+ * @param[in]     sigmax     sigma_1 when known (> 0); used when the method needs it
+ * @param[in]     sigtol     relative tolerance of the sigma_1 estimate, < 1; <= 0 selects
+ *                           0.01
+ * @param[in]     maxits     iterations that feed the sigma_1 estimate, 1 <= MAXITS <=
+ *                           MAXITN when it is estimated; else not used
+ * @param[in]     monit      monitoring frequency: a request IREVCM = 3 every MONIT
+ *                           iterations; <= 0 never; <= MAXITN
+ * @param[out]    lwreq      the minimum LWORK for this problem (0 when a check fails)
+ * @param[out]    work       workspace, LWORK elements; its first 120 hold the problem
+ *                           state between calls
+ * @param[in]     lwork      length of WORK, >= 120 here; F11GEF needs >= LWREQ
+ * @param[out]    record     the message record, at least 200 characters: "NONE" on success,
+ *                           else the routine name, the error number, the message label and
+ *                           its values
+ * @param[in,out] ifail      on entry how an error is reported (0, -1, 1, 11 or -13: see the
+ *                           conventions of kiv2.h); on exit 0 or an error number listed
+ *                           under IFAIL
+ * @param[in]     method_len length of METHOD, >= 1
+ * @param[in]     precon_len length of PRECON, >= 1 (only its first character is read)
+ * @param[in]     sigcmp_len length of SIGCMP, >= 1 (only its first character is read)
+ * @param[in]     norm_len   length of NORM, >= 1 (only its first character is read)
+ * @param[in]     weight_len length of WEIGHT, >= 1 (only its first character is read)
+ * @param[in]     record_len length of RECORD: 200
+ * @return the final IFAIL
+ * @par IFAIL
+ * - -i: argument i is illegal: -1 METHOD, -2 PRECON, -3 SIGCMP, -4 NORM (or a norm
+ *   other than 2 with ITERM = 2), -5 WEIGHT (or W with ITERM = 2), -6 ITERM (or 2 with
+ *   CG), -7 N (also when the workspace LWREQ would not fit an int), -8 TOL >= 1, -9
+ *   MAXITN, -10 ANORM <= 0 with NORM = 2 and ITERM = 1, -12 SIGTOL >= 1 and -13 MAXITS
+ *   outside [1, MAXITN] when sigma_1 is estimated, -14 MONIT > MAXITN, -17 LWORK < 120.
+ *   A failed set-up leaves WORK unusable for F11GEF.
+ * @par Workspace
+ * WORK: LWREQ elements: CG 120 + 5N, SYMMLQ 120 + 6N, plus 2 MAXITS + 2 when sigma_1 is
+ * estimated (SIGCMP = S and no SIGMAX > 0 given).
+ * @par Example
+ * tests/krylov/symmetric_test.cpp.
+ */
+KIV_API int KIV_CALL F11GDF(const char* method, const char* precon,             /* _q25698@116 */
+                            const char* sigcmp, const char* norm, const char* weight, int iterm,
+                            int n, double tol, int maxitn, double anorm, double sigmax,
+                            double sigtol, int maxits, int monit, int* lwreq, double* work,
+                            int lwork, char* record, int* ifail, int method_len, int precon_len,
+                            int sigcmp_len, int norm_len, int weight_len, int record_len);
+
+/**
+ * @brief Host wrapper of F11GEF: the reverse-communication iteration for a real symmetric
+ *        system set up by F11GDF.
+ *
+ * Every argument by address. The wrapper poisons the outputs F11GEF writes, calls
+ * F11GEF and reports a disagreement between the returned IFAIL and the message record.
+ *
+ * Exported as `_q98114@28`.
+ *
+ * @param[in,out] irevcm as IREVCM of F11GEF
+ * @param[in,out] u      as U of F11GEF
+ * @param[in,out] v      as V of F11GEF
+ * @param[in]     wgt    as WGT of F11GEF
+ * @param[in,out] work   as WORK of F11GEF
+ * @param[in]     lwork  as LWORK of F11GEF, by address
+ * @param[in,out] ifail  on entry how an error is reported (0, -1, 1, 11 or -13: see the
+ *                       conventions of kiv2.h); on exit 0 or an error number listed
+ *                       under IFAIL
+ * @return the final IFAIL
+ * @par IFAIL
+ * - -1: IREVCM illegal (not 0 on the first call; later not the last request, 5 or 6)
+ * - -6: LWORK < LWREQ (or < 120)
+ * - 1: called again after the iteration completed; set up a new problem
+ * - 2: the accuracy limit was reached: the required accuracy could not be obtained, a
+ *   reasonable one may have been
+ * - 3: no successful F11GDF before, or the state block in WORK was altered between calls
+ * - 4: tidy termination requested before convergence
+ * - 5: MAXITN iterations without convergence
+ * - 6: the preconditioner is not positive-definite ((r, M^-1 r) <= 0 with r nonzero)
+ * - 7: A is not positive-definite (CG met a direction p with (p, A p) = 0), or
+ *   STPLHS or STPRHS is not finite (an infinity or a NaN in b, U or a returned product)
+ * - 8: immediate termination requested (IREVCM = 6)
+ * - Every failure returns IREVCM = 4; after 2, 4, 5, 6 and 7, U holds the last iterate
+ *   and V its true residual b - A U (one more IREVCM = 1 request may come before the
+ *   finish); after 8, V holds the method's last residual.
+ * @par Workspace
+ * WORK: as set up by F11GDF; its elements 121 to LWREQ are cleared at the first call.
+ * @par Example
+ * tests/krylov/symmetric_test.cpp.
+ */
+KIV_API int KIV_CALL F11GEF_HOST(int* irevcm, double* u, double* v,            /* _q98114@28 */
+                                 const double* wgt, double* work, const int* lwork, int* ifail);
+
+/**
+ * @brief The reverse-communication iteration for a real symmetric system set up by
+ *        F11GDF.
+ *
+ * Call first with IREVCM = 0, U = x0 and V = b; after each return do what IREVCM asks and
+ * call again with IREVCM unchanged: 1 V = A U; -1 V = A^T U = A U (only while ||A|| is
+ * estimated); 2 solve M V = U (preconditioned problems); 3 monitoring: U and V hold the
+ * iterate x_k and its residual, F11GFF may be called, both must be left unchanged; 4
+ * finished: U holds x, V its residual b - A x. Instead of repeating a request the caller
+ * may pass 5 (stop tidily at the next convergence test) or 6 (stop at once). All state
+ * lives in WORK. CG declares convergence only after checking the true residual b - A x.
+ *
+ * Exported as `_q88577@36`.
+ *
+ * @param[in,out] irevcm     on entry 0 to start, the last request to go on, 5 or 6 to stop;
+ *                           on exit the request: -1, 1, 2, 3 or 4
+ * @param[in,out] u          N values: x0 on the first call; the vector a request is applied
+ *                           to; on exit at IREVCM = 4 the solution
+ * @param[in,out] v          N values: b on the first call; the caller's answer to a
+ *                           request; at IREVCM = 4 the residual
+ * @param[in]     wgt        N weights of the weighted norm, read only when WEIGHT = W
+ * @param[in,out] work       the workspace passed to F11GDF, unchanged by the caller between
+ *                           calls
+ * @param[in]     lwork      length of WORK, >= LWREQ of F11GDF
+ * @param[out]    record     the message record, at least 200 characters: "NONE" on success,
+ *                           else the routine name, the error number, the message label and
+ *                           its values
+ * @param[in,out] ifail      on entry how an error is reported (0, -1, 1, 11 or -13: see the
+ *                           conventions of kiv2.h); on exit 0 or an error number listed
+ *                           under IFAIL
+ * @param[in]     record_len length of RECORD: 200
+ * @return the final IFAIL
+ * @par IFAIL
+ * - -1: IREVCM illegal (not 0 on the first call; later not the last request, 5 or 6)
+ * - -6: LWORK < LWREQ (or < 120)
+ * - 1: called again after the iteration completed; set up a new problem
+ * - 2: the accuracy limit was reached: the required accuracy could not be obtained, a
+ *   reasonable one may have been
+ * - 3: no successful F11GDF before, or the state block in WORK was altered between calls
+ * - 4: tidy termination requested before convergence
+ * - 5: MAXITN iterations without convergence
+ * - 6: the preconditioner is not positive-definite ((r, M^-1 r) <= 0 with r nonzero)
+ * - 7: A is not positive-definite (CG met a direction p with (p, A p) = 0), or
+ *   STPLHS or STPRHS is not finite (an infinity or a NaN in b, U or a returned product)
+ * - 8: immediate termination requested (IREVCM = 6)
+ * - Every failure returns IREVCM = 4; after 2, 4, 5, 6 and 7, U holds the last iterate
+ *   and V its true residual b - A U (one more IREVCM = 1 request may come before the
+ *   finish); after 8, V holds the method's last residual.
+ * @par Workspace
+ * WORK: as set up by F11GDF; its elements 121 to LWREQ are cleared at the first call.
+ * @par Example
+ * tests/krylov/symmetric_test.cpp.
+ */
+KIV_API int KIV_CALL F11GEF(int* irevcm, double* u, double* v, const double* wgt, /* _q88577@36 */
+                            double* work, int lwork, char* record, int* ifail, int record_len);
+
+/**
+ * @brief Host wrapper of F11GFF: monitoring of the real symmetric reverse-communication
+ *        solver: the iteration count, the latest stopping test and the sigma_1 estimate.
+ *
+ * Every argument by address. The wrapper poisons the outputs F11GFF writes, calls
+ * F11GFF and reports a disagreement between the returned IFAIL and the message record.
+ *
+ * Exported as `_q39747@40`.
+ *
+ * @param[out]    itn    as ITN of F11GFF
+ * @param[out]    stplhs as STPLHS of F11GFF
+ * @param[out]    stprhs as STPRHS of F11GFF
+ * @param[out]    anorm  as ANORM of F11GFF
+ * @param[out]    sigmax as SIGMAX of F11GFF
+ * @param[out]    its    as ITS of F11GFF
+ * @param[out]    sigerr as SIGERR of F11GFF
+ * @param[in]     work   as WORK of F11GFF
+ * @param[in]     lwork  as LWORK of F11GFF, by address
+ * @param[in,out] ifail  on entry how an error is reported (0, -1, 1, 11 or -13: see the
+ *                       conventions of kiv2.h); on exit 0 or an error number listed
+ *                       under IFAIL
+ * @return the final IFAIL
+ * @par IFAIL
+ * - -9: LWORK < 120
+ * - 1: called out of sequence, or the state block in WORK was altered
+ * @par Example
+ * tests/krylov/symmetric_test.cpp.
+ */
+KIV_API int KIV_CALL F11GFF_HOST(int* itn, double* stplhs, double* stprhs,     /* _q39747@40 */
+                                 double* anorm, double* sigmax, int* its, double* sigerr,
+                                 const double* work, const int* lwork, int* ifail);
+
+/**
+ * @brief Monitoring of the real symmetric reverse-communication solver: the iteration
+ *        count, the latest stopping test and the sigma_1 estimate.
+ *
+ * Allowed right after an IREVCM = 3 return of F11GEF or after the iteration has ended. All
+ * outputs are 0 on failure.
+ *
+ * Exported as `_q22858@48`.
+ *
+ * @param[out]    itn        iterations done
+ * @param[out]    stplhs     left side of the latest stopping test
+ * @param[out]    stprhs     right side of the latest stopping test
+ * @param[out]    anorm      ||A|| used (given or estimated)
+ * @param[out]    sigmax     sigma_1 used (given or estimated)
+ * @param[out]    its        iterations that fed the sigma_1 estimate
+ * @param[out]    sigerr     estimated relative error of the sigma_1 estimate
+ * @param[in]     work       the workspace of F11GEF
+ * @param[in]     lwork      length of WORK, >= 120
+ * @param[out]    record     the message record, at least 200 characters: "NONE" on success,
+ *                           else the routine name, the error number, the message label and
+ *                           its values
+ * @param[in,out] ifail      on entry how an error is reported (0, -1, 1, 11 or -13: see the
+ *                           conventions of kiv2.h); on exit 0 or an error number listed
+ *                           under IFAIL
+ * @param[in]     record_len length of RECORD: 200
+ * @return the final IFAIL
+ * @par IFAIL
+ * - -9: LWORK < 120
+ * - 1: called out of sequence, or the state block in WORK was altered
+ * @par Example
+ * tests/krylov/symmetric_test.cpp.
+ */
+KIV_API int KIV_CALL F11GFF(int* itn, double* stplhs, double* stprhs,          /* _q22858@48 */
+                            double* anorm, double* sigmax, int* its, double* sigerr,
+                            const double* work, int lwork, char* record, int* ifail,
+                            int record_len);
+
+/**
+ * @brief Host wrapper of F11GRF: sets up a complex Hermitian system A x = b for the
+ *        reverse-communication solver F11GSF.
+ *
+ * Every argument by address, followed by the lengths of the character arguments. The wrapper poisons the outputs F11GRF writes, calls
+ * F11GRF and reports a disagreement between the returned IFAIL and the message record.
+ *
+ * Exported as `_q24675@92`.
+ *
+ * @param[in]     method     as METHOD of F11GRF
+ * @param[in]     precon     as PRECON of F11GRF
+ * @param[in]     sigcmp     as SIGCMP of F11GRF
+ * @param[in]     norm       as NORM of F11GRF
+ * @param[in]     weight     as WEIGHT of F11GRF
+ * @param[in]     iterm      as ITERM of F11GRF, by address
+ * @param[in]     n          as N of F11GRF, by address
+ * @param[in]     tol        as TOL of F11GRF, by address
+ * @param[in]     maxitn     as MAXITN of F11GRF, by address
+ * @param[in]     anorm      as ANORM of F11GRF, by address
+ * @param[in]     sigmax     as SIGMAX of F11GRF, by address
+ * @param[in]     sigtol     as SIGTOL of F11GRF, by address
+ * @param[in]     maxits     as MAXITS of F11GRF, by address
+ * @param[in]     monit      as MONIT of F11GRF, by address
+ * @param[out]    lwreq      as LWREQ of F11GRF
+ * @param[out]    work       as WORK of F11GRF
+ * @param[in]     lwork      as LWORK of F11GRF, by address
+ * @param[in,out] ifail      on entry how an error is reported (0, -1, 1, 11 or -13: see the
+ *                           conventions of kiv2.h); on exit 0 or an error number listed
+ *                           under IFAIL
+ * @param[in]     method_len length of METHOD, >= 1 (only its first character is read)
+ * @param[in]     precon_len length of PRECON, >= 1 (only its first character is read)
+ * @param[in]     sigcmp_len length of SIGCMP, >= 1 (only its first character is read)
+ * @param[in]     norm_len   length of NORM, >= 1 (only its first character is read)
+ * @param[in]     weight_len length of WEIGHT, >= 1 (only its first character is read)
+ * @return the final IFAIL
+ * @par IFAIL
+ * - -i: argument i is illegal: -1 METHOD, -2 PRECON, -3 SIGCMP, -4 NORM (or a norm
+ *   other than 2 with ITERM = 2), -5 WEIGHT (or W with ITERM = 2), -6 ITERM (or 2 with
+ *   CG), -7 N (also when the workspace LWREQ would not fit an int), -8 TOL >= 1, -9
+ *   MAXITN, -10 ANORM <= 0 with NORM = 2 and ITERM = 1, -12 SIGTOL >= 1 and -13 MAXITS
+ *   outside [1, MAXITN] when sigma_1 is estimated, -14 MONIT > MAXITN, -17 LWORK < 120.
+ *   A failed set-up leaves WORK unusable for F11GSF.
+ * @par Workspace
+ * WORK: LWREQ complex elements: CG 120 + 5N, SYMMLQ 120 + 6N, plus 2 MAXITS + 2 when sigma_1 is
+ * estimated (SIGCMP = S and no SIGMAX > 0 given).
+ * @par Example
+ * tests/krylov/symmetric_test.cpp.
+ */
+KIV_API int KIV_CALL F11GRF_HOST(const char* method, const char* precon,       /* _q24675@92 */
+                                 const char* sigcmp, const char* norm, const char* weight,
+                                 const int* iterm, const int* n, const double* tol,
+                                 const int* maxitn, const double* anorm, const double* sigmax,
+                                 const double* sigtol, const int* maxits, const int* monit,
+                                 int* lwreq, kiv2_complex* work, const int* lwork, int* ifail,
+                                 int method_len, int precon_len, int sigcmp_len, int norm_len,
+                                 int weight_len);
+
+/**
+ * @brief Sets up a complex Hermitian system A x = b for the reverse-communication solver
+ *        F11GSF.
+ *
+ * Checks the options and writes the problem into the state block WORK(1..120); call F11GSF
+ * next. Calling again starts a new problem in the same WORK.
+ *
+ * Exported as `_q90066@116`.
+ *
+ * @param[in]     method     "CG" (conjugate gradients, for positive-definite A) or "SYMMLQ"
+ *                           (A may be indefinite); blanks around it and case ignored, at
+ *                           most 20 characters, compared on 2 and 6 characters ("CGS"
+ *                           names CG)
+ * @param[in]     precon     'N' no preconditioner, 'P' preconditioned by a positive-definite
+ *                           M (F11GSF then asks for solves M v = u)
+ * @param[in]     sigcmp     'S' estimate sigma_1, the largest singular value of the
+ *                           preconditioned matrix, from the Lanczos matrix of the iteration
+ *                           (unless SIGMAX > 0 is given); 'N' do not
+ * @param[in]     norm       norm of the stopping test: '1', 'I' (infinity) or '2'; '2'
+ *                           needs ANORM > 0 when ITERM = 1
+ * @param[in]     weight     'N' unweighted, 'W' weighted by WGT of F11GSF (not with ITERM =
+ *                           2)
+ * @param[in]     iterm      stopping test: 1 ||r|| <= tau (||b|| + ||A|| ||x||); 2 (SYMMLQ
+ *                           only, NORM = 2) ||r|| <= tau sigma_1 ||x||
+ * @param[in]     n          order of A, >= 1
+ * @param[in]     tol        tolerance tau, < 1; TOL <= 0 selects sqrt(eps), a positive TOL
+ *                           below eps is raised to eps
+ * @param[in]     maxitn     largest number of iterations, >= 1
+ * @param[in]     anorm      ||A|| in the chosen norm when known (ITERM = 1); <= 0 asks for
+ *                           an estimate (norms 1 and I)
+ * @param[in]     sigmax     sigma_1 when known (> 0); used when the method needs it
+ * @param[in]     sigtol     relative tolerance of the sigma_1 estimate, < 1; <= 0 selects
+ *                           0.01
+ * @param[in]     maxits     iterations that feed the sigma_1 estimate, 1 <= MAXITS <=
+ *                           MAXITN when it is estimated; else not used
+ * @param[in]     monit      monitoring frequency: a request IREVCM = 3 every MONIT
+ *                           iterations; <= 0 never; <= MAXITN
+ * @param[out]    lwreq      the minimum LWORK for this problem (0 when a check fails)
+ * @param[out]    work       workspace, LWORK complex elements; its first 120 hold the problem
+ *                           state between calls
+ * @param[in]     lwork      length of WORK, >= 120 here; F11GSF needs >= LWREQ
+ * @param[out]    record     the message record, at least 200 characters: "NONE" on success,
+ *                           else the routine name, the error number, the message label and
+ *                           its values
+ * @param[in,out] ifail      on entry how an error is reported (0, -1, 1, 11 or -13: see the
+ *                           conventions of kiv2.h); on exit 0 or an error number listed
+ *                           under IFAIL
+ * @param[in]     method_len length of METHOD, >= 1
+ * @param[in]     precon_len length of PRECON, >= 1 (only its first character is read)
+ * @param[in]     sigcmp_len length of SIGCMP, >= 1 (only its first character is read)
+ * @param[in]     norm_len   length of NORM, >= 1 (only its first character is read)
+ * @param[in]     weight_len length of WEIGHT, >= 1 (only its first character is read)
+ * @param[in]     record_len length of RECORD: 200
+ * @return the final IFAIL
+ * @par IFAIL
+ * - -i: argument i is illegal: -1 METHOD, -2 PRECON, -3 SIGCMP, -4 NORM (or a norm
+ *   other than 2 with ITERM = 2), -5 WEIGHT (or W with ITERM = 2), -6 ITERM (or 2 with
+ *   CG), -7 N (also when the workspace LWREQ would not fit an int), -8 TOL >= 1, -9
+ *   MAXITN, -10 ANORM <= 0 with NORM = 2 and ITERM = 1, -12 SIGTOL >= 1 and -13 MAXITS
+ *   outside [1, MAXITN] when sigma_1 is estimated, -14 MONIT > MAXITN, -17 LWORK < 120.
+ *   A failed set-up leaves WORK unusable for F11GSF.
+ * @par Workspace
+ * WORK: LWREQ complex elements: CG 120 + 5N, SYMMLQ 120 + 6N, plus 2 MAXITS + 2 when sigma_1 is
+ * estimated (SIGCMP = S and no SIGMAX > 0 given).
+ * @par Example
+ * tests/krylov/symmetric_test.cpp.
+ */
+KIV_API int KIV_CALL F11GRF(const char* method, const char* precon,             /* _q90066@116 */
+                            const char* sigcmp, const char* norm, const char* weight, int iterm,
+                            int n, double tol, int maxitn, double anorm, double sigmax,
+                            double sigtol, int maxits, int monit, int* lwreq, kiv2_complex* work,
+                            int lwork, char* record, int* ifail, int method_len, int precon_len,
+                            int sigcmp_len, int norm_len, int weight_len, int record_len);
+
+/**
+ * @brief Host wrapper of F11GSF: the reverse-communication iteration for a complex Hermitian
+ *        system set up by F11GRF.
+ *
+ * Every argument by address. The wrapper poisons the outputs F11GSF writes, calls
+ * F11GSF and reports a disagreement between the returned IFAIL and the message record.
+ *
+ * Exported as `_q89008@28`.
+ *
+ * @param[in,out] irevcm as IREVCM of F11GSF
+ * @param[in,out] u      as U of F11GSF
+ * @param[in,out] v      as V of F11GSF
+ * @param[in]     wgt    as WGT of F11GSF
+ * @param[in,out] work   as WORK of F11GSF
+ * @param[in]     lwork  as LWORK of F11GSF, by address
+ * @param[in,out] ifail  on entry how an error is reported (0, -1, 1, 11 or -13: see the
+ *                       conventions of kiv2.h); on exit 0 or an error number listed
+ *                       under IFAIL
+ * @return the final IFAIL
+ * @par IFAIL
+ * - -1: IREVCM illegal (not 0 on the first call; later not the last request, 5 or 6)
+ * - -6: LWORK < LWREQ (or < 120)
+ * - 1: called again after the iteration completed; set up a new problem
+ * - 2: the accuracy limit was reached: the required accuracy could not be obtained, a
+ *   reasonable one may have been
+ * - 3: no successful F11GRF before, or the state block in WORK was altered between calls
+ * - 4: tidy termination requested before convergence
+ * - 5: MAXITN iterations without convergence
+ * - 6: the preconditioner is not positive-definite ((r, M^-1 r) <= 0 with r nonzero)
+ * - 7: A is not positive-definite (CG met a direction p with (p, A p) = 0), or
+ *   STPLHS or STPRHS is not finite (an infinity or a NaN in b, U or a returned product)
+ * - 8: immediate termination requested (IREVCM = 6)
+ * - Every failure returns IREVCM = 4; after 2, 4, 5, 6 and 7, U holds the last iterate
+ *   and V its true residual b - A U (one more IREVCM = 1 request may come before the
+ *   finish); after 8, V holds the method's last residual.
+ * @par Workspace
+ * WORK: as set up by F11GRF; its elements 121 to LWREQ are cleared at the first call.
+ * @par Example
+ * tests/krylov/symmetric_test.cpp.
+ */
+KIV_API int KIV_CALL F11GSF_HOST(int* irevcm, kiv2_complex* u, kiv2_complex* v,            /* _q89008@28 */
+                                 const double* wgt, kiv2_complex* work, const int* lwork, int* ifail);
+
+/**
+ * @brief The reverse-communication iteration for a complex Hermitian system set up by
+ *        F11GRF.
+ *
+ * Call first with IREVCM = 0, U = x0 and V = b; after each return do what IREVCM asks and
+ * call again with IREVCM unchanged: 1 V = A U; -1 V = A^H U = A U (only while ||A|| is
+ * estimated); 2 solve M V = U (preconditioned problems); 3 monitoring: U and V hold the
+ * iterate x_k and its residual, F11GTF may be called, both must be left unchanged; 4
+ * finished: U holds x, V its residual b - A x. Instead of repeating a request the caller
+ * may pass 5 (stop tidily at the next convergence test) or 6 (stop at once). All state
+ * lives in WORK. CG declares convergence only after checking the true residual b - A x.
+ *
+ * Exported as `_q25479@36`.
+ *
+ * @param[in,out] irevcm     on entry 0 to start, the last request to go on, 5 or 6 to stop;
+ *                           on exit the request: -1, 1, 2, 3 or 4
+ * @param[in,out] u          N values: x0 on the first call; the vector a request is applied
+ *                           to; on exit at IREVCM = 4 the solution
+ * @param[in,out] v          N values: b on the first call; the caller's answer to a
+ *                           request; at IREVCM = 4 the residual
+ * @param[in]     wgt        N weights of the weighted norm, read only when WEIGHT = W
+ * @param[in,out] work       the workspace passed to F11GRF, unchanged by the caller between
+ *                           calls
+ * @param[in]     lwork      length of WORK, >= LWREQ of F11GRF
+ * @param[out]    record     the message record, at least 200 characters: "NONE" on success,
+ *                           else the routine name, the error number, the message label and
+ *                           its values
+ * @param[in,out] ifail      on entry how an error is reported (0, -1, 1, 11 or -13: see the
+ *                           conventions of kiv2.h); on exit 0 or an error number listed
+ *                           under IFAIL
+ * @param[in]     record_len length of RECORD: 200
+ * @return the final IFAIL
+ * @par IFAIL
+ * - -1: IREVCM illegal (not 0 on the first call; later not the last request, 5 or 6)
+ * - -6: LWORK < LWREQ (or < 120)
+ * - 1: called again after the iteration completed; set up a new problem
+ * - 2: the accuracy limit was reached: the required accuracy could not be obtained, a
+ *   reasonable one may have been
+ * - 3: no successful F11GRF before, or the state block in WORK was altered between calls
+ * - 4: tidy termination requested before convergence
+ * - 5: MAXITN iterations without convergence
+ * - 6: the preconditioner is not positive-definite ((r, M^-1 r) <= 0 with r nonzero)
+ * - 7: A is not positive-definite (CG met a direction p with (p, A p) = 0), or
+ *   STPLHS or STPRHS is not finite (an infinity or a NaN in b, U or a returned product)
+ * - 8: immediate termination requested (IREVCM = 6)
+ * - Every failure returns IREVCM = 4; after 2, 4, 5, 6 and 7, U holds the last iterate
+ *   and V its true residual b - A U (one more IREVCM = 1 request may come before the
+ *   finish); after 8, V holds the method's last residual.
+ * @par Workspace
+ * WORK: as set up by F11GRF; its elements 121 to LWREQ are cleared at the first call.
+ * @par Example
+ * tests/krylov/symmetric_test.cpp.
+ */
+KIV_API int KIV_CALL F11GSF(int* irevcm, kiv2_complex* u, kiv2_complex* v, const double* wgt, /* _q25479@36 */
+                            kiv2_complex* work, int lwork, char* record, int* ifail, int record_len);
+
+/**
+ * @brief Host wrapper of F11GTF: monitoring of the complex Hermitian reverse-communication
+ *        solver: the iteration count, the latest stopping test and the sigma_1 estimate.
+ *
+ * Every argument by address. The wrapper poisons the outputs F11GTF writes, calls
+ * F11GTF and reports a disagreement between the returned IFAIL and the message record.
+ *
+ * Exported as `_q94429@40`.
+ *
+ * @param[out]    itn    as ITN of F11GTF
+ * @param[out]    stplhs as STPLHS of F11GTF
+ * @param[out]    stprhs as STPRHS of F11GTF
+ * @param[out]    anorm  as ANORM of F11GTF
+ * @param[out]    sigmax as SIGMAX of F11GTF
+ * @param[out]    its    as ITS of F11GTF
+ * @param[out]    sigerr as SIGERR of F11GTF
+ * @param[in]     work   as WORK of F11GTF
+ * @param[in]     lwork  as LWORK of F11GTF, by address
+ * @param[in,out] ifail  on entry how an error is reported (0, -1, 1, 11 or -13: see the
+ *                       conventions of kiv2.h); on exit 0 or an error number listed
+ *                       under IFAIL
+ * @return the final IFAIL
+ * @par IFAIL
+ * - -9: LWORK < 120
+ * - 1: called out of sequence, or the state block in WORK was altered
+ * @par Example
+ * tests/krylov/symmetric_test.cpp.
+ */
+KIV_API int KIV_CALL F11GTF_HOST(int* itn, double* stplhs, double* stprhs,     /* _q94429@40 */
+                                 double* anorm, double* sigmax, int* its, double* sigerr,
+                                 const kiv2_complex* work, const int* lwork, int* ifail);
+
+/**
+ * @brief Monitoring of the complex Hermitian reverse-communication solver: the iteration
+ *        count, the latest stopping test and the sigma_1 estimate.
+ *
+ * Allowed right after an IREVCM = 3 return of F11GSF or after the iteration has ended. All
+ * outputs are 0 on failure.
+ *
+ * Exported as `_q87264@48`.
+ *
+ * @param[out]    itn        iterations done
+ * @param[out]    stplhs     left side of the latest stopping test
+ * @param[out]    stprhs     right side of the latest stopping test
+ * @param[out]    anorm      ||A|| used (given or estimated)
+ * @param[out]    sigmax     sigma_1 used (given or estimated)
+ * @param[out]    its        iterations that fed the sigma_1 estimate
+ * @param[out]    sigerr     estimated relative error of the sigma_1 estimate
+ * @param[in]     work       the workspace of F11GSF
+ * @param[in]     lwork      length of WORK, >= 120
+ * @param[out]    record     the message record, at least 200 characters: "NONE" on success,
+ *                           else the routine name, the error number, the message label and
+ *                           its values
+ * @param[in,out] ifail      on entry how an error is reported (0, -1, 1, 11 or -13: see the
+ *                           conventions of kiv2.h); on exit 0 or an error number listed
+ *                           under IFAIL
+ * @param[in]     record_len length of RECORD: 200
+ * @return the final IFAIL
+ * @par IFAIL
+ * - -9: LWORK < 120
+ * - 1: called out of sequence, or the state block in WORK was altered
+ * @par Example
+ * tests/krylov/symmetric_test.cpp.
+ */
+KIV_API int KIV_CALL F11GTF(int* itn, double* stplhs, double* stprhs,          /* _q87264@48 */
+                            double* anorm, double* sigmax, int* its, double* sigerr,
+                            const kiv2_complex* work, int lwork, char* record, int* ifail,
+                            int record_len);
+
 /* ===================================================================== */
 /* Sparse linear systems: preconditioners and one-call drivers            */
 /* ===================================================================== */

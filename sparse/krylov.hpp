@@ -2,10 +2,13 @@
 // caller's WORK, the sequence guard, and the framework every method kernel
 // runs in.
 //
-// WORK(1..100) (120 complex elements for complex data) is the state block:
-// 50 integers, 40 reals and 10 logicals, each stored as one element (a
-// complex block keeps them in the real parts; the kernels' complex scalars
-// use the whole element).  The method's vectors follow it.
+// Two families share it.  The general solvers' block is WORK(1..100) (120
+// complex elements for complex data): 50 integers, 40 reals and 10
+// logicals.  The symmetric solvers' block is 120 elements for either
+// scalar: 50 integers, 50 reals and 20 logicals.  Each scalar is stored as
+// one element (a complex block keeps them in the real parts; the kernels'
+// complex scalars use the whole element).  The method's vectors follow the
+// block.  A Layout says where a family keeps the fields that differ.
 #pragma once
 
 #include <array>
@@ -27,6 +30,16 @@ enum Field : int {
 };
 
 inline constexpr int kIntCount = 50, kRealCount = 40, kLogCount = 10;
+
+// The symmetric family's fields that differ from the general one's.
+enum SymField : int {
+  kSigmaMode = 7, kSymNormCode = 8, kSymIterm = 9, kSymN = 10, kMaxits = 12, kIts = 17,
+  kSymNormCopy = 18, kSigtol = 52, kSigerr = 57,
+  kSymPrecon = 101, kSymFinished = 104, kSymFirstEntry = 105,
+};
+inline constexpr int kSymIntCount = 50, kSymRealCount = 50, kSymLogCount = 20;
+inline constexpr int kSymBlockLen = 120;
+enum SymMethod : int { kCg = 1, kSymmlq = 2 };
 inline constexpr int kTagValue1 = 1739512, kTagValue2 = 840653;
 
 enum Method : int { kRgmres = 1, kCgs = 2, kBicgstab = 3, kTfqmr = 4 };
@@ -37,12 +50,45 @@ enum Request : int {
   kTransProduct = -1, kProduct = 1, kPrecondition = 2, kMonitor = 3, kDone = 4,
 };
 
-// Failure codes of a kernel.
-enum Failure : int { kOk = 0, kAccuracy = 2, kTidyStop = 4, kNoConvergence = 5, kBreakdown = 6 };
+// Failure codes of a kernel.  The symmetric methods report 6 for a
+// preconditioner and 7 for a matrix found not positive-definite.
+enum Failure : int {
+  kOk = 0, kAccuracy = 2, kTidyStop = 4, kNoConvergence = 5, kBreakdown = 6,
+  kPreconIndefinite = 6, kMatrixIndefinite = 7,
+};
 
-// Elements of the state block before the vectors.
+// Elements of the general solvers' state block before the vectors.
 template <class T>
 inline constexpr int kBlockLen = kIsComplex<T> ? 120 : 100;
+
+// Where a family keeps its state.  Fields at the same place in both
+// families (tags, stage, method, monitoring frequency, LWREQ, the latest
+// IREVCM, ITN, the request and multiplier of the protocol, LWORK, the
+// framework's integers from WORK(26), the method's from WORK(36), tau,
+// ANORM, SIGMAX, STPLHS and STPRHS) are not in it.
+struct Layout {
+  int block;                // elements before the vectors
+  int ints, reals, logs;    // the group sizes, WORK(1..3)
+  int norm_code, norm_copy, iterm, n;
+  int real0;                // first of the framework's 11 private reals
+  int log0;                 // first logical: preconditioned, then the framework's
+  int method_real;          // first of the method's private reals
+  bool symmetric;           // the residual-replacement test of CG and SYMMLQ
+  int nonfinite;            // the failure for a test on an infinity or a NaN
+};
+
+template <class T>
+inline constexpr Layout kGeneral{kBlockLen<T>, kIntCount, kRealCount, kLogCount, kNormCode,
+                                 kNormCopy, kIterm, kN, 57, kPrecon, 70, false, kBreakdown};
+inline constexpr Layout kSymmetric{kSymBlockLen, kSymIntCount, kSymRealCount, kSymLogCount,
+                                   kSymNormCode, kSymNormCopy, kSymIterm, kSymN, 61, kSymPrecon,
+                                   75, true, kMatrixIndefinite};
+inline constexpr int kMaxInts = 50, kMaxReals = 50, kMaxLogs = 20;
+// The logicals' offsets from Layout::log0.
+enum LogOffset : int {
+  kOffPrecon = 0, kOffPlain2, kOffTidy, kOffFinished, kOffFirstEntry, kOffRecPassed, kOffFresh,
+  kOffHaveR0, kOffHaveResidual,
+};
 
 // An integer field as stored (a double): rounded to the nearest integer, or
 // INT_MIN, which no field legally holds, when it is NaN or outside the int
@@ -80,6 +126,10 @@ bool sequence_guard(Guard mode, T* work);
 // size beyond the int range is seen as such.
 long long required_work(int block, int method, int iterm, bool precon, long long n, long long m);
 
+// The minimum LWORK of a symmetric method (the block included); MAXITS is 0
+// unless sigma_1 is estimated.
+long long required_sym_work(int method, long long n, long long maxits);
+
 // True when every field of the block that decides a memory access, a
 // division or a loop bound lies in its legal range and agrees with the
 // others (the workspace the stored sizes need fits within the stored LWREQ,
@@ -88,23 +138,27 @@ long long required_work(int block, int method, int iterm, bool precon, long long
 // compared with LWREQ by the caller.
 template <class T>
 bool state_is_sound(const T* work);
+template <class T>
+bool sym_state_is_sound(const T* work);
 
 // The state block's three groups, loaded into locals on entry to a kernel
-// and stored back before it returns.
+// and stored back before it returns.  Elements are named by their place in
+// WORK (the real group starts at WORK(51) in both families).
 template <class T>
 struct Scalars {
-  std::array<int, kIntCount> ints{};
-  std::array<T, kRealCount> reals{};
-  std::array<bool, kLogCount> logs{};
+  std::array<int, kMaxInts> ints{};
+  std::array<T, kMaxReals> reals{};
+  std::array<bool, kMaxLogs> logs{};
+  const Layout& layout;
 
-  explicit Scalars(const T* work);
+  explicit Scalars(const T* work, const Layout& lay = kGeneral<T>);
   void store(T* work) const;
 
   int& I(int k) { return ints[k - 1]; }
   T& R(int k) { return reals[k - 51]; }
   // The real part of a real-group element: a double field of either block.
   double& D(int k) { return reinterpret_cast<double*>(&reals[k - 51])[0]; }
-  bool& L(int k) { return logs[k - 91]; }
+  bool& L(int k) { return logs[k - (layout.ints + layout.reals + 1)]; }
 };
 
 // Norm codes: 0 1-norm, 1 infinity norm, 2 2-norm, +3 weighted.  PLAIN
@@ -113,7 +167,11 @@ template <class T>
 double vector_norm(int code, int n, const T* x, const double* w, bool plain);
 
 // What a step of a method reports to the framework besides a request.
-enum StepEnd : int { kStepContinues = 0, kStepComplete = 10, kStepBreakdown = 11 };
+enum StepEnd : int {
+  kStepContinues = 0, kStepComplete = 10, kStepBreakdown = 11,
+  // The symmetric methods: a preconditioner or a matrix not positive-definite.
+  kStepPreconIndefinite = 12, kStepMatrixIndefinite = 13,
+};
 
 // The framework of a method kernel: start, norms and the estimate of ||A||,
 // residual, iterate, test, monitor and finish.  A method supplies its step
@@ -142,8 +200,19 @@ class Solver {
   // cycle's own residual estimate.
   virtual bool gmres_test() const { return false; }
   virtual double gmres_estimate() const { return 0.0; }
+  // SYMMLQ: the test runs on the better of two candidate iterates.  A method
+  // that carries a second one makes the chosen candidate the iterate x and
+  // its residual the one residual() returns, before the test reads them.
+  virtual void select_candidate() {}
   // Vector K of the method's workspace (0 the iterate, 1 the right side).
-  T* vec(int k) { return work + kBlockLen<T> + static_cast<long>(k) * n; }
+  T* vec(int k) { return work + s.layout.block + static_cast<long>(k) * n; }
+
+  // The sigma_1 estimate's input: the symmetric methods report the Lanczos
+  // tridiagonal matrix T_k they imply, one row per iteration: K (1, 2, ...),
+  // the diagonal element T(k,k) and the squared off-diagonal T(k-1,k)^2
+  // (0 for k = 1).  Kept for the estimate when sigma_1 is to be computed and
+  // K <= MAXITS; ITS counts the rows kept.
+  void record_lanczos(int k, double diag, double offdiag_sq);
 
   double norm(const T* x) const { return vector_norm(norm_code, n, x, wgt, plain2); }
   double norm2(const T* x) const { return vector_norm(2, n, x, wgt, plain2); }
@@ -192,6 +261,10 @@ class Solver {
   bool stopping_test_unusable() const;
   int test();
   int true_residual_test();
+  int replacement_test();
+  bool recurrence_sides(const T* r);
+  bool true_sides();
+  int replacement_true_residual_test();
   int after_test(int stopped, bool true_in_v);
   int residual_request();
   int continue_iteration();
@@ -228,8 +301,9 @@ class Solver {
 
 // Runs a method for one entry: loads the scalars, runs, stores them back.
 template <template <class> class Method, class T>
-int run_method(int code, T* u, T* v, const double* wgt, T* work, int* failure) {
-  Scalars<T> s(work);
+int run_method(int code, T* u, T* v, const double* wgt, T* work, int* failure,
+               const Layout& layout = kGeneral<T>) {
+  Scalars<T> s(work, layout);
   Method<T> method(s, u, v, wgt, work);
   const int q = method.run(code, failure);
   s.store(work);
@@ -249,9 +323,21 @@ int tfqmr_kernel(int code, T* u, T* v, const double* wgt, T* work, int* failure)
 template <class T>
 int method_kernel(int code, T* u, T* v, const double* wgt, T* work, int* failure);
 
-// The method named by TEXT (LEN characters; trimmed, upper-cased, compared
-// on each name's length): a Method, or 0 when not recognised.
+// The symmetric family: the CG kernel and the kernel of the method chosen.
+template <class T>
+int cg_kernel(int code, T* u, T* v, const double* wgt, T* work, int* failure);
+template <class T>
+int sym_method_kernel(int code, T* u, T* v, const double* wgt, T* work, int* failure);
+
+// The 1-based position in NAMES (COUNT of them) of the name TEXT (LEN
+// characters) begins with once trimmed and upper-cased, each name compared
+// on its own length; 0 when none, when empty or longer than 20 characters.
+int name_code(const char* text, int len, const char* const* names, int count);
+// The method named by TEXT: a Method, or 0 when not recognised.
 int method_code(const char* text, int len);
+// The same for the symmetric family: a SymMethod, or 0.  "CG" is compared
+// on 2 characters, so "CGS" names it too.
+int sym_method_code(const char* text, int len);
 
 // First element of the method's private scalars (integers, reals, logicals).
 inline constexpr int kMethodInt = 36, kMethodReal = 70;
@@ -266,5 +352,10 @@ template <class T>
 bool bicgstab_sound(const T* work);
 template <class T>
 bool tfqmr_sound(const T* work);
+template <class T>
+bool cg_sound(const T* work);
+
+// The vectors of a symmetric method in WORK beyond the block, in units of N.
+inline int sym_vectors(int method) { return method == kCg ? 5 : 6; }
 
 }  // namespace kiv::krylov

@@ -14,22 +14,23 @@ namespace kiv::krylov {
 // State block and sequence guard.
 
 template <class T>
-Scalars<T>::Scalars(const T* work) {
+Scalars<T>::Scalars(const T* work, const Layout& lay) : layout(lay) {
   // The group sizes stored in the block say how much to copy; a block that a
   // caller damaged never makes the copy overrun.
-  const int ni = std::clamp(int_field(work, kIntSize), 0, kIntCount);
-  const int nr = std::clamp(int_field(work, kRealSize), 0, kRealCount);
-  const int nl = std::clamp(int_field(work, kLogSize), 0, kLogCount);
+  const int ni = std::clamp(int_field(work, kIntSize), 0, lay.ints);
+  const int nr = std::clamp(int_field(work, kRealSize), 0, lay.reals);
+  const int nl = std::clamp(int_field(work, kLogSize), 0, lay.logs);
   for (int k = 0; k < ni; ++k) ints[k] = to_int(re(work[k]));
-  for (int k = 0; k < nr; ++k) reals[k] = work[kIntCount + k];
-  for (int k = 0; k < nl; ++k) logs[k] = re(work[kIntCount + kRealCount + k]) > 1.0;
+  for (int k = 0; k < nr; ++k) reals[k] = work[lay.ints + k];
+  for (int k = 0; k < nl; ++k) logs[k] = re(work[lay.ints + lay.reals + k]) > 1.0;
 }
 
 template <class T>
 void Scalars<T>::store(T* work) const {
-  for (int k = 0; k < kIntCount; ++k) work[k] = static_cast<double>(ints[k]);
-  for (int k = 0; k < kRealCount; ++k) work[kIntCount + k] = reals[k];
-  for (int k = 0; k < kLogCount; ++k) work[kIntCount + kRealCount + k] = logs[k] ? 2.0 : 0.0;
+  const int ni = layout.ints, nr = layout.reals;
+  for (int k = 0; k < ni; ++k) work[k] = static_cast<double>(ints[k]);
+  for (int k = 0; k < nr; ++k) work[ni + k] = reals[k];
+  for (int k = 0; k < layout.logs; ++k) work[ni + nr + k] = logs[k] ? 2.0 : 0.0;
 }
 
 template <class T>
@@ -98,40 +99,72 @@ long long required_work(int block, int method, int iterm, bool precon, long long
   }
 }
 
+long long required_sym_work(int method, long long n, long long maxits) {
+  return kSymBlockLen + sym_vectors(method) * n + (maxits > 0 ? 2 * maxits + 2 : 0);
+}
+
+namespace {
+
+bool in(int v, int lo, int hi) { return v >= lo && v <= hi; }
+
+// The checks both families share: the group sizes, the sizes and the norm
+// code as LAYOUT places them, the protocol's fields and the framework's own
+// integers.  FAILURE_MAX is the largest failure code of the family.
 template <class T>
-bool state_is_sound(const T* work) {
-  auto in = [](int v, int lo, int hi) { return v >= lo && v <= hi; };
+bool block_is_sound(const T* work, const Layout& lay, int failure_max) {
   auto i = [work](int k) { return int_field(work, k); };
-  if (i(kIntSize) != kIntCount || i(kRealSize) != kRealCount || i(kLogSize) != kLogCount)
+  if (i(kIntSize) != lay.ints || i(kRealSize) != lay.reals || i(kLogSize) != lay.logs)
     return false;
-  const int method = i(kMethod), n = i(kN), m = i(kM), iterm = i(kIterm), maxitn = i(kMaxitn);
-  if (!in(method, kRgmres, kTfqmr) || n < 1 || maxitn < 1 || i(kMonFreq) < 1) return false;
-  if (!in(i(kStage), kReset, kFinishedStage) || !in(iterm, 1, method == kTfqmr ? 1 : 2))
+  const int n = i(lay.n), maxitn = i(kMaxitn);
+  if (n < 1 || maxitn < 1 || i(kMonFreq) < 1 || !in(i(kStage), kReset, kFinishedStage))
     return false;
   // The norm code decides whether WGT is read at all: it must match its copy.
-  if (!in(i(kNormCode), 0, 5) || i(kNormCopy) != i(kNormCode)) return false;
-  const int mmax = method == kRgmres ? 50 : method == kBicgstab ? 10 : 0;
-  if (mmax == 0 ? m != 0 : !in(m, 1, std::min(mmax, n))) return false;
-  const long long need = required_work(kBlockLen<T>, method, iterm, bool_field(work, kPrecon), n, m);
-  const int lwreq = i(kLwreq);
-  if (lwreq < need) return false;
+  if (!in(i(lay.norm_code), 0, 5) || i(lay.norm_copy) != i(lay.norm_code)) return false;
   if (!in(i(kLastRequest), kTransProduct, kDone)) return false;
   const int mult = i(kMultiplier);
   if (mult != 0 && mult != 1 && mult != 10 && mult != 100) return false;
 
-  const int itn = i(kItn), failure = i(31);
-  if (!in(itn, 0, maxitn) || !in(i(26), kAtStart, kAtEnd) || i(27) < 0 || !in(i(28), 0, 5) ||
-      !in(i(29), 0, n - 1) || !in(i(30), 0, 2) || !in(i(32), 0, 5))
+  const int failure = i(31);
+  if (!in(i(kItn), 0, maxitn) || !in(i(26), kAtStart, kAtEnd) || i(27) < 0 ||
+      !in(i(28), 0, 5) || !in(i(29), 0, n - 1) || !in(i(30), 0, 2) || !in(i(32), 0, 5))
     return false;
-  if (failure != kOk && failure != kAccuracy && failure != kTidyStop &&
-      failure != kNoConvergence && failure != kBreakdown)
-    return false;
+  return failure == kOk || failure == kAccuracy || failure == kTidyStop ||
+         failure == kNoConvergence || (failure >= kBreakdown && failure <= failure_max);
+}
+
+}  // namespace
+
+template <class T>
+bool state_is_sound(const T* work) {
+  auto i = [work](int k) { return int_field(work, k); };
+  if (!block_is_sound(work, kGeneral<T>, kBreakdown)) return false;
+  const int method = i(kMethod), n = i(kN), m = i(kM), iterm = i(kIterm);
+  if (!in(method, kRgmres, kTfqmr) || !in(iterm, 1, method == kTfqmr ? 1 : 2)) return false;
+  const int mmax = method == kRgmres ? 50 : method == kBicgstab ? 10 : 0;
+  if (mmax == 0 ? m != 0 : !in(m, 1, std::min(mmax, n))) return false;
+  const long long need = required_work(kBlockLen<T>, method, iterm, bool_field(work, kPrecon), n, m);
+  if (i(kLwreq) < need) return false;
   switch (method) {
     case kRgmres: return rgmres_sound(work);
     case kCgs: return cgs_sound(work);
     case kBicgstab: return bicgstab_sound(work);
     default: return tfqmr_sound(work);
   }
+}
+
+template <class T>
+bool sym_state_is_sound(const T* work) {
+  auto i = [work](int k) { return int_field(work, k); };
+  if (!block_is_sound(work, kSymmetric, kMatrixIndefinite)) return false;
+  const int method = i(kMethod), n = i(kSymN), maxitn = i(kMaxitn), mode = i(kSigmaMode);
+  if (!in(method, kCg, kSymmlq) || !in(i(kSymIterm), 1, method == kCg ? 1 : 2) ||
+      !in(mode, 0, 2))
+    return false;
+  // MAXITS sizes the store of the Lanczos matrix: set only when it is used.
+  const int maxits = i(kMaxits);
+  if (mode == 2 ? !in(maxits, 1, maxitn) : maxits != 0) return false;
+  if (!in(i(kIts), 0, maxits) || i(kLwreq) < required_sym_work(method, n, maxits)) return false;
+  return method == kCg ? cg_sound(work) : true;
 }
 
 // ---------------------------------------------------------------------------
@@ -188,12 +221,12 @@ Solver<T>::Solver(Scalars<T>& sc, T* u_, T* v_, const double* wgt_, T* work_)
       v(v_),
       wgt(wgt_),
       work(work_),
-      n(sc.I(kN)),
-      norm_code(sc.I(kNormCode)),
-      iterm(sc.I(kIterm)),
+      n(sc.I(sc.layout.n)),
+      norm_code(sc.I(sc.layout.norm_code)),
+      iterm(sc.I(sc.layout.iterm)),
       maxitn(sc.I(kMaxitn)),
       monfreq(sc.I(kMonFreq)),
-      precon(sc.L(kPrecon)),
+      precon(sc.L(sc.layout.log0 + kOffPrecon)),
       itn(sc.I(kItn)),
       phase(sc.I(27)),
       tol(sc.D(kTol)),
@@ -201,31 +234,31 @@ Solver<T>::Solver(Scalars<T>& sc, T* u_, T* v_, const double* wgt_, T* work_)
       sigmax(sc.D(kSigmax)),
       stplhs(sc.D(kStplhs)),
       stprhs(sc.D(kStprhs)),
-      bnorm(sc.D(57)),
-      xnorm(sc.D(58)),
-      r0bar(sc.D(67)),
-      plain2(sc.L(92)),
-      tidy(sc.L(93)),
-      x(work_ + kBlockLen<T>),
-      b(work_ + kBlockLen<T> + sc.I(kN)),
+      bnorm(sc.D(sc.layout.real0)),
+      xnorm(sc.D(sc.layout.real0 + 1)),
+      r0bar(sc.D(sc.layout.real0 + 10)),
+      plain2(sc.L(sc.layout.log0 + kOffPlain2)),
+      tidy(sc.L(sc.layout.log0 + kOffTidy)),
+      x(work_ + sc.layout.block),
+      b(work_ + sc.layout.block + n),
       resume_(sc.I(26)),
       est_iter_(sc.I(28)),
       est_j_(sc.I(29)),
       counter_(sc.I(30)),
       failure_(sc.I(31)),
       est_kase_(sc.I(32)),
-      tol_true_(sc.D(59)),
-      sqrt_eps_(sc.D(60)),
-      cancel_(sc.D(61)),
-      replace_(sc.D(62)),
-      xmax_(sc.D(63)),
-      rhs_max_(sc.D(64)),
-      r0norm_(sc.D(65)),
-      est_(sc.D(66)),
-      rec_passed_(sc.L(96)),
-      fresh_(sc.L(97)),
-      have_r0_(sc.L(98)),
-      have_residual_(sc.L(99)) {}
+      tol_true_(sc.D(sc.layout.real0 + 2)),
+      sqrt_eps_(sc.D(sc.layout.real0 + 3)),
+      cancel_(sc.D(sc.layout.real0 + 4)),
+      replace_(sc.D(sc.layout.real0 + 5)),
+      xmax_(sc.D(sc.layout.real0 + 6)),
+      rhs_max_(sc.D(sc.layout.real0 + 7)),
+      r0norm_(sc.D(sc.layout.real0 + 8)),
+      est_(sc.D(sc.layout.real0 + 9)),
+      rec_passed_(sc.L(sc.layout.log0 + kOffRecPassed)),
+      fresh_(sc.L(sc.layout.log0 + kOffFresh)),
+      have_r0_(sc.L(sc.layout.log0 + kOffHaveR0)),
+      have_residual_(sc.L(sc.layout.log0 + kOffHaveResidual)) {}
 
 template <class T>
 int Solver<T>::run(int code, int* failure) {
@@ -273,7 +306,7 @@ int Solver<T>::dispatch(int code) {
       if (itn == 0) r0bar = stplhs;
       return test();
     case kInTrueResidual:
-      return true_residual_test();
+      return s.layout.symmetric ? replacement_true_residual_test() : true_residual_test();
     case kInMonitor:
       return continue_iteration();
     case kInFinalResidual:
@@ -405,13 +438,18 @@ int Solver<T>::continue_iteration() {
   }
   resume_ = kInStep;
   const int q = step();
-  if (q == kStepComplete) return test();
-  if (q == kStepBreakdown) return finish(kBreakdown, false);
-  return q;
+  switch (q) {
+    case kStepComplete: return test();
+    case kStepBreakdown: return finish(kBreakdown, false);
+    case kStepPreconIndefinite: return finish(kPreconIndefinite, false);
+    case kStepMatrixIndefinite: return finish(kMatrixIndefinite, false);
+    default: return q;
+  }
 }
 
 template <class T>
 int Solver<T>::test() {
+  if (s.layout.symmetric && iterm == 1) return replacement_test();
   T* r = residual();
   if (iterm == 2) {
     if (resume_ != kInTestPrecon) {
@@ -428,7 +466,7 @@ int Solver<T>::test() {
     xnorm = have_sums_ && plain2 ? std::sqrt(xx_) : norm2(x);
     have_sums_ = false;
     stprhs = tol * (sigmax * xnorm + (gmres_test() ? r0bar : 0.0));
-    if (stopping_test_unusable()) return finish(kBreakdown, false);
+    if (stopping_test_unusable()) return finish(s.layout.nonfinite, false);
     if (stplhs <= stprhs) return finish(kOk, false);
     if (gmres_test()) fresh_ = true;  // the next cycle starts from b - A x
     return after_test(kNoConvergence, false);
@@ -438,18 +476,7 @@ int Solver<T>::test() {
     resume_ = kInTrueResidual;
     return request(kProduct, x);
   }
-  if (have_sums_ && norm_code == 2 && plain2) {
-    xnorm = std::sqrt(xx_);
-    stplhs = std::sqrt(rr_);
-  } else {
-    xnorm = norm(x);
-    stplhs = norm(r);
-  }
-  have_sums_ = false;
-  stprhs = tol * (anorm * xnorm + bnorm);
-  if (stopping_test_unusable()) return finish(kBreakdown, false);
-  xmax_ = std::max(xmax_, xnorm);
-  rhs_max_ = std::max(rhs_max_, stprhs);
+  if (!recurrence_sides(r)) return finish(s.layout.nonfinite, false);
   if (stplhs <= stprhs) {
     rec_passed_ = true;
     if (itn == 0) return finish(kOk, false);
@@ -468,11 +495,7 @@ int Solver<T>::test() {
 
 template <class T>
 int Solver<T>::true_residual_test() {
-  for (int i = 0; i < n; ++i) v[i] = b[i] - v[i];
-  xnorm = norm(x);
-  stplhs = norm(v);
-  stprhs = tol_true_ * (anorm * xnorm + bnorm);
-  if (stopping_test_unusable()) return finish(kBreakdown, true);
+  if (!true_sides()) return finish(s.layout.nonfinite, true);
   if (stplhs <= stprhs) return finish(kOk, true);
   if (gmres_test()) {
     copy(n, v, residual());
@@ -486,6 +509,86 @@ int Solver<T>::true_residual_test() {
     residual_renewed();
   }
   return after_test(kAccuracy, true);
+}
+
+// The two sides of the test on the recurrence residual R (ITERM = 1), and
+// the largest ||x|| and STPRHS seen; false when they are not finite.
+template <class T>
+bool Solver<T>::recurrence_sides(const T* r) {
+  if (have_sums_ && norm_code == 2 && plain2) {
+    xnorm = std::sqrt(xx_);
+    stplhs = std::sqrt(rr_);
+  } else {
+    xnorm = norm(x);
+    stplhs = norm(r);
+  }
+  have_sums_ = false;
+  stprhs = tol * (anorm * xnorm + bnorm);
+  if (stopping_test_unusable()) return false;
+  xmax_ = std::max(xmax_, xnorm);
+  rhs_max_ = std::max(rhs_max_, stprhs);
+  return true;
+}
+
+// V = b - A x from the product in V, and the two sides of its test.
+template <class T>
+bool Solver<T>::true_sides() {
+  for (int i = 0; i < n; ++i) v[i] = b[i] - v[i];
+  xnorm = norm(x);
+  stplhs = norm(v);
+  stprhs = tol_true_ * (anorm * xnorm + bnorm);
+  return !stopping_test_unusable();
+}
+
+// The test of the symmetric methods (ITERM = 1): the recurrence residual is
+// checked against the true one before convergence is declared, and replaced
+// by it when the iterate has shrunk far below the largest seen, since the
+// recurrence then carries the rounding errors of that larger scale.  The
+// largest ||x|| and STPRHS restart (from 0, so from the next values) at
+// every replacement.
+template <class T>
+int Solver<T>::replacement_test() {
+  select_candidate();
+  T* r = residual();
+  if (!recurrence_sides(r)) return finish(s.layout.nonfinite, false);
+  if (stplhs > std::max(stprhs, rhs_max_)) {
+    counter_ = 0;
+    return after_test(kNoConvergence, false);
+  }
+  if (itn == 0) return finish(kOk, false);
+  if (stplhs <= stprhs) {
+    resume_ = kInTrueResidual;
+    return request(kProduct, x);
+  }
+  if (xmax_ / xnorm / replace_ > 2.0) {
+    fresh_ = true;
+    xmax_ = rhs_max_ = 0.0;
+  } else {
+    counter_ = 0;
+  }
+  return after_test(kNoConvergence, false);
+}
+
+template <class T>
+int Solver<T>::replacement_true_residual_test() {
+  if (!true_sides()) return finish(s.layout.nonfinite, true);
+  if (stplhs <= stprhs) return finish(kOk, true);
+  if (++counter_ >= 2) return finish(kAccuracy, true);
+  if (xmax_ / xnorm / replace_ > 1.0625) {
+    copy(n, v, residual());
+    xmax_ = rhs_max_ = 0.0;
+    residual_renewed();
+  }
+  return after_test(kAccuracy, true);
+}
+
+template <class T>
+void Solver<T>::record_lanczos(int k, double diag, double offdiag_sq) {
+  if (!s.layout.symmetric || s.I(kSigmaMode) != 2 || k < 1 || k > s.I(kMaxits)) return;
+  T* t = work + s.layout.block + static_cast<long>(sym_vectors(s.I(kMethod))) * n;
+  t[2 * (k - 1)] = diag;
+  t[2 * (k - 1) + 1] = offdiag_sq;
+  s.I(kIts) = k;
 }
 
 // The end of state 4: stop, monitor or go on.  STOPPED is the failure if
@@ -549,7 +652,20 @@ int method_kernel(int code, T* u, T* v, const double* wgt, T* work, int* failure
   }
 }
 
+template <class T>
+int sym_method_kernel(int code, T* u, T* v, const double* wgt, T* work, int* failure) {
+  switch (int_field(work, kMethod)) {
+    case kCg: return cg_kernel(code, u, v, wgt, work, failure);
+    default:
+      // SYMMLQ's kernel joins here; until then its problems stop at once.
+      *failure = kBreakdown;
+      return kDone;
+  }
+}
+
 template int method_kernel(int, double*, double*, const double*, double*, int*);
+template int sym_method_kernel(int, double*, double*, const double*, double*, int*);
+template int sym_method_kernel(int, Complex*, Complex*, const double*, Complex*, int*);
 template int method_kernel(int, Complex*, Complex*, const double*, Complex*, int*);
 template class Solver<double>;
 template class Solver<Complex>;
@@ -557,6 +673,8 @@ template struct Scalars<double>;
 template struct Scalars<Complex>;
 template bool state_is_sound(const double*);
 template bool state_is_sound(const Complex*);
+template bool sym_state_is_sound(const double*);
+template bool sym_state_is_sound(const Complex*);
 template bool sequence_guard(Guard, double*);
 template bool sequence_guard(Guard, Complex*);
 template double vector_norm(int, int, const double*, const double*, bool);

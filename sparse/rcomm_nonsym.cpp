@@ -12,17 +12,30 @@
 #include "frame/wrappers.hpp"
 #include "kiv2.h"
 #include "sparse/krylov.hpp"
+#include "sparse/rcomm.hpp"
 
 namespace kiv::krylov {
 namespace {
 
-constexpr const char* kIllegal = " ** On entry, parameter number %2ld had an illegal value.";
+// The general family for the shared iteration and monitoring entries.
+struct General {
+  template <class T>
+  struct Names;
+  static constexpr bool symmetric = false;
+  template <class T>
+  static const Layout& layout() { return kGeneral<T>; }
+  template <class T>
+  static bool sound(const T* work) { return state_is_sound(work); }
+  template <class T>
+  static int kernel(int code, T* u, T* v, const double* wgt, T* work, int* failure) {
+    return method_kernel(code, u, v, wgt, work, failure);
+  }
+  template <class T>
+  static constexpr auto messages() { return iterate_messages<Names<T>>(); }
+};
 
-// The names and the texts that name a routine.
-template <class T>
-struct Routines;
 template <>
-struct Routines<double> {
+struct General::Names<double> {
   static constexpr const char* setup = "F11BDF";
   static constexpr const char* iterate = "F11BEF";
   static constexpr const char* monitor = "F11BFF";
@@ -34,7 +47,7 @@ struct Routines<double> {
   static constexpr const char* out_of_sequence = " ** F11BFF has been called out of sequence.";
 };
 template <>
-struct Routines<Complex> {
+struct General::Names<Complex> {
   static constexpr const char* setup = "F11BRF";
   static constexpr const char* iterate = "F11BSF";
   static constexpr const char* monitor = "F11BTF";
@@ -46,23 +59,26 @@ struct Routines<Complex> {
   static constexpr const char* out_of_sequence = " ** F11BTF has been called out of sequence.";
 };
 
-// The first letter of an option, or 0 when the argument is empty.
-char letter(const char* text, int len) { return len >= 1 && text != nullptr ? text[0] : '\0'; }
-bool one_of(char c, const char* set) { return c != '\0' && std::strchr(set, c) != nullptr; }
+template <class T>
+using Routines = General::Names<T>;
 
 }  // namespace
 
-int method_code(const char* text, int len) {
+int name_code(const char* text, int len, const char* const* names, int count) {
   if (text == nullptr || len < 1) return 0;
   const std::string copy(text, static_cast<std::size_t>(len));
   char name[21] = {};
-  int count = 0;
-  UPPERCASE_NAME(copy.c_str(), name, &count, 20, 20);
-  if (count == 0) return 0;
-  constexpr const char* kNames[] = {"RGMRES", "CGS", "BICGSTAB", "TFQMR"};
-  for (int k = 0; k < 4; ++k)
-    if (std::strncmp(name, kNames[k], std::strlen(kNames[k])) == 0) return k + 1;
+  int used = 0;
+  UPPERCASE_NAME(copy.c_str(), name, &used, 20, 20);
+  if (used == 0) return 0;
+  for (int k = 0; k < count; ++k)
+    if (std::strncmp(name, names[k], std::strlen(names[k])) == 0) return k + 1;
   return 0;
+}
+
+int method_code(const char* text, int len) {
+  constexpr const char* kNames[] = {"RGMRES", "CGS", "BICGSTAB", "TFQMR"};
+  return name_code(text, len, kNames, 4);
 }
 
 namespace {
@@ -82,9 +98,7 @@ int setup(const char* method, const char* precon, const char* norm, const char* 
   const int mmax = code == kRgmres ? 50 : 10;
   const char p = letter(precon, precon_len), nm = letter(norm, norm_len),
              w = letter(weight, weight_len);
-  const char* kNorms = "11Ii22";
-  const int norm_pos = one_of(nm, kNorms) ? static_cast<int>(std::strchr(kNorms, nm) - kNorms) + 1 : 0;
-  const int ncode = norm_pos > 0 ? (norm_pos + 1) / 2 - 1 : -1;
+  const int ncode = norm_letter_code(nm);
   const bool weighted = w == 'W' || w == 'w';
   const double tol_used = tol > 0.0 ? tol : 0.0;
   const double anorm_used = iterm == 1 && anorm > 0.0 ? anorm : 0.0;
@@ -145,139 +159,12 @@ int setup(const char* method, const char* precon, const char* norm, const char* 
 }
 
 template <class T>
-int iterate(int* irevcm, T* u, T* v, const double* wgt, T* work, int lwork, char* record,
-            int* ifail, int record_len) {
-  using R = Routines<T>;
-  constexpr int block = kBlockLen<T>;
-  constexpr Messages kMessages{
-      " ** On first entry, parameter number %2ld had an illegal value.",
-      " ** On re-entry, parameter number %2ld had an illegal value.",
-      R::completed,
-      " ** The required accuracy could not be obtained.\n"
-      " ** However, a reasonable accuracy may have been achieved.",
-      " ** User-requested termination: the required accuracy could not be obtained.\n"
-      " ** However, a reasonable accuracy may have been achieved.",
-      R::not_set_up,
-      " ** User-requested tidy termination.\n"
-      " ** The solution has not converged after%7ld iterations.",
-      " ** The solution has not converged after%7ld iterations.",
-      " ** Algorithm breakdown at iteration no.%7ld",
-      " ** User-requested immediate termination.",
-  };
-  enum { kFirstIllegal, kReIllegal, kCompleted, kAccuracyMsg, kUserAccuracy, kNotSetUp,
-         kTidyMsg, kNotConverged, kBreakdownMsg, kImmediate };
-  Reporter rep(R::iterate, record, record_len);
-
-  // Nothing in WORK may be touched when it is too short or was never set up.
-  if (lwork < block) {
-    rep.fail(-6, kMessages[*irevcm == 0 ? kFirstIllegal : kReIllegal], 6);
-    *irevcm = kDone;
-    return rep.finish(ifail);
-  }
-  // A block whose tags, sizes, counters or resume points were damaged is
-  // treated as never set up: nothing it says is used to index or divide.
-  if (!(int_field(work, kTag1) == kTagValue1 && int_field(work, kTag2) == kTagValue2) ||
-      !state_is_sound(work)) {
-    rep.fail(3, kMessages[kNotSetUp]);
-    *irevcm = kDone;
-    return rep.finish(ifail);
-  }
-
-  set_field(work, kLastIrevcm, *irevcm);
-  bool first = bool_field(work, kFirstEntry);
-  bool finished = bool_field(work, kFinished);
-  const long long lwreq = int_field(work, kLwreq);
-  int multiplier = 1;
-  int failure = 0;
-  int request = kDone;
-  bool run = false;
-  int code = 0;
-
-  if (first) {
-    if (finished && *irevcm == kDone) {
-      failure = 1;
-    } else if (*irevcm != 0) {
-      failure = -1;
-    } else if (!sequence_guard(Guard::start, work)) {
-      failure = 3;
-    } else if (lwork < lwreq) {
-      failure = -6;
-    } else {
-      set_field(work, kLwork, lwork);
-      run = true;
-    }
-  } else if (lwork < lwreq) {
-    failure = -6;
-  } else {
-    const int last = int_field(work, kLastRequest);
-    if (*irevcm == 5) {
-      multiplier = 10;
-    } else if (*irevcm == 6) {
-      multiplier = 100;
-      failure = 8;
-    } else if (*irevcm == last) {
-      multiplier = int_field(work, kMultiplier);
-    } else {
-      multiplier = 100;
-      failure = -1;
-    }
-    code = multiplier * last;
-    run = true;
-  }
-
-  if (run) {
-    int kernel_failure = 0;
-    request = method_kernel(code, u, v, wgt, work, &kernel_failure);
-    if (failure == 0) failure = kernel_failure;
-  }
-  *irevcm = request;
-  set_field(work, kLastIrevcm, request);
-
-  if (request != kDone) {
-    if (request <= kPrecondition) first = false;
-  } else {
-    if (!first || failure == 0) {
-      finished = true;
-      sequence_guard(Guard::finish, work);
-    } else if (failure != 1 && failure != 3) {
-      sequence_guard(Guard::start, work);
-      sequence_guard(Guard::finish, work);
-    }
-    const long itn = int_field(work, kItn);
-    switch (failure) {
-      case 0: break;
-      case -1: case -6:
-        rep.fail(failure, kMessages[first ? kFirstIllegal : kReIllegal], -failure);
-        break;
-      case 1: rep.fail(1, kMessages[kCompleted]); break;
-      case 2: rep.fail(2, kMessages[multiplier == 10 ? kUserAccuracy : kAccuracyMsg]); break;
-      case 3: rep.fail(3, kMessages[kNotSetUp]); break;
-      case 4: rep.fail(4, kMessages[kTidyMsg], itn); break;
-      case 5: rep.fail(5, kMessages[kNotConverged], itn); break;
-      case 6: rep.fail(6, kMessages[kBreakdownMsg], itn); break;
-      default: rep.fail(8, kMessages[kImmediate]); break;
-    }
-  }
-
-  set_field(work, kLastRequest, request);
-  set_field(work, kMultiplier, multiplier);
-  set_bool(work, kFinished, finished);
-  set_bool(work, kFirstEntry, first);
-  return rep.finish(ifail);
-}
-
-template <class T>
 int monitor(int* itn, double* stplhs, double* stprhs, double* anorm, double* sigmax,
             const T* work, int lwork, char* record, int* ifail, int record_len) {
-  constexpr Messages kMessages{kIllegal, Routines<T>::out_of_sequence};
   Reporter rep(Routines<T>::monitor, record, record_len);
   *itn = 0;
   *stplhs = *stprhs = *anorm = *sigmax = 0.0;
-  if (lwork < kBlockLen<T>) {
-    rep.fail(-7, kMessages[0], 7);
-  } else if (!sequence_guard(Guard::monitor, const_cast<T*>(work)) || !state_is_sound(work)) {
-    rep.fail(1, kMessages[1]);
-  } else {
+  if (monitor_allowed<General>(rep, work, lwork, 7)) {
     *itn = int_field(work, kItn);
     *stplhs = field(work, kStplhs);
     *stprhs = field(work, kStprhs);
@@ -286,9 +173,6 @@ int monitor(int* itn, double* stplhs, double* stprhs, double* anorm, double* sig
   }
   return rep.finish(ifail);
 }
-
-void poison_work(int n, double* work) { POISON_REALS(n, work); }
-void poison_work(int n, Complex* work) { POISON_COMPLEXES(n, work); }
 
 template <class T>
 int setup_host(const char* method, const char* precon, const char* norm, const char* weight,
@@ -302,14 +186,6 @@ int setup_host(const char* method, const char* precon, const char* norm, const c
                      *monit, lwreq, work, *lwork, rec, ifail, method_len, 1, 1, 1,
                      KIV2_RECORD_LEN);
       });
-}
-
-template <class T>
-int iterate_host(int* irevcm, T* u, T* v, const double* wgt, T* work, const int* lwork,
-                 int* ifail) {
-  return host_call(Routines<T>::iterate, ifail, no_poison, [&](char* rec) {
-    return iterate(irevcm, u, v, wgt, work, *lwork, rec, ifail, KIV2_RECORD_LEN);
-  });
 }
 
 template <class T>
@@ -356,12 +232,12 @@ int KIV_CALL F11BRF(const char* method, const char* precon, const char* norm,
 
 int KIV_CALL F11BEF(int* irevcm, double* u, double* v, const double* wgt, double* work,
                     int lwork, char* record, int* ifail, int record_len) {
-  return kiv::krylov::iterate(irevcm, u, v, wgt, work, lwork, record, ifail, record_len);
+  return kiv::krylov::iterate<kiv::krylov::General>(irevcm, u, v, wgt, work, lwork, record, ifail, record_len);
 }
 
 int KIV_CALL F11BSF(int* irevcm, kiv2_complex* u, kiv2_complex* v, const double* wgt,
                     kiv2_complex* work, int lwork, char* record, int* ifail, int record_len) {
-  return kiv::krylov::iterate(irevcm, u, v, wgt, work, lwork, record, ifail, record_len);
+  return kiv::krylov::iterate<kiv::krylov::General>(irevcm, u, v, wgt, work, lwork, record, ifail, record_len);
 }
 
 int KIV_CALL F11BFF(int* itn, double* stplhs, double* stprhs, double* anorm, double* sigmax,
@@ -401,12 +277,12 @@ int KIV_CALL F11BRF_HOST(const char* method, const char* precon, const char* nor
 // fails always writes a record that agrees, so the check stays silent.
 int KIV_CALL F11BEF_HOST(int* irevcm, double* u, double* v, const double* wgt, double* work,
                          const int* lwork, int* ifail) {
-  return kiv::krylov::iterate_host(irevcm, u, v, wgt, work, lwork, ifail);
+  return kiv::krylov::iterate_host<kiv::krylov::General>(irevcm, u, v, wgt, work, lwork, ifail);
 }
 
 int KIV_CALL F11BSF_HOST(int* irevcm, kiv2_complex* u, kiv2_complex* v, const double* wgt,
                          kiv2_complex* work, const int* lwork, int* ifail) {
-  return kiv::krylov::iterate_host(irevcm, u, v, wgt, work, lwork, ifail);
+  return kiv::krylov::iterate_host<kiv::krylov::General>(irevcm, u, v, wgt, work, lwork, ifail);
 }
 
 int KIV_CALL F11BFF_HOST(int* itn, double* stplhs, double* stprhs, double* anorm,
