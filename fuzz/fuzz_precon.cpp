@@ -7,6 +7,7 @@
 // non-finite residual convergence.
 #include <cmath>
 #include <limits>
+#include <type_traits>
 #include <vector>
 
 #include "input.hpp"
@@ -283,8 +284,32 @@ void driver(Input& in) {
   if (ifail == 0) check(std::isfinite(resnrm) && nits >= 0 && nits <= maxitn);
 }
 
+// The Hermitian SSOR solve on symmetric storage, checked or not.
+void hermitian_ssor(Input& in) {
+  const bool tame = in.range(0, 7) != 7;
+  int n = order(in, tame);
+  const Matrix<z> mat = matrix<z>(in, n, tame, true);
+  int nnz = mat.nnz();
+  Array<z> a(nnz), y(n), x(n);
+  Array<double> dinv(n);
+  Array<int> irow(nnz), icol(nnz), iwork(std::int64_t{n} + 1);
+  if (kivfuzz::oversized()) return;
+  place(mat, a, irow, icol);
+  in.fill(dinv);
+  in.fill(y);
+  double omega = in.range(0, 3) != 3 ? 1.2 : in.real();
+  auto checkopt = in.option("CN");
+  int ifail = 1;
+  F11JRF_HOST(&n, &nnz, a.data(), irow.data(), icol.data(), dinv.data(), &omega,
+              checkopt.text.get(), y.data(), x.data(), iwork.data(), &ifail, checkopt.len);
+  check(ifail >= 0 && ifail <= 4);
+}
+
 template <class T>
 void one(Input& in) {
+  if constexpr (std::is_same_v<T, z>) {
+    if (in.range(0, 4) == 0) return hermitian_ssor(in);
+  }
   switch (in.range(0, 3)) {
     case 0:
       ilu<T>(in);

@@ -7122,6 +7122,78 @@ KIV_API int KIV_CALL F11JPF(int n, const kiv2_complex* a, int la, const int* iro
                             const kiv2_complex* y, kiv2_complex* x, char* record, int* ifail,
                             int check_len, int record_len);
 
+/**
+ * @brief Host wrapper of F11JRF: every argument by address, followed by the length of CHECK;
+ *        it poisons X and IWORK and calls F11JRF with its own message record.
+ *
+ * @param[in]      n         as N of F11JRF, by address
+ * @param[in]      nnz       as NNZ of F11JRF, by address
+ * @param[in]      a         as A of F11JRF
+ * @param[in]      irow      as IROW of F11JRF
+ * @param[in]      icol      as ICOL of F11JRF
+ * @param[in]      dinv      as DINV of F11JRF
+ * @param[in]      omega     as OMEGA of F11JRF, by address
+ * @param[in]      check     as CHECK of F11JRF
+ * @param[in]      y         as Y of F11JRF
+ * @param[out]     x         as X of F11JRF
+ * @param[out]     iwork     as IWORK of F11JRF
+ * @param[in,out]  ifail     as IFAIL of F11JRF
+ * @param[in]      check_len length of CHECK, >= 1 (only its first character is read)
+ * @return the final IFAIL
+ * @par IFAIL
+ * As F11JRF.
+ * @par Workspace
+ * As F11JRF.
+ */
+KIV_API int KIV_CALL F11JRF_HOST(const int* n, const int* nnz, const kiv2_complex* a, /* _q48472@52 */
+                                 const int* irow, const int* icol, const double* dinv,
+                                 const double* omega, const char* check, const kiv2_complex* y,
+                                 kiv2_complex* x, int* iwork, int* ifail, int check_len);
+/**
+ * @brief Solves M x = y with the SSOR preconditioner of a complex Hermitian matrix in
+ *        symmetric coordinate storage, M = (D + wL) D^-1 (D + wL^H) / (w(2 - w)).
+ *
+ * D is the diagonal and L the strictly lower triangle of A; the diagonal of a row is its
+ * last entry.  With CHECK = 'N' neither OMEGA nor the diagonal entries are examined, but
+ * every index is still kept within the arrays: a row index outside 1..N or a column outside
+ * 1..N fails with IFAIL 3 (X poisoned), an empty row with IFAIL 4.
+ *
+ * @param[in]      n          order, >= 1
+ * @param[in]      nnz        entries of the lower triangle, 1 <= NNZ <= N(N+1)/2
+ * @param[in]      a          complex: the lower triangle of A in sorted SCS storage, NNZ
+ *                            elements, every row ending with its diagonal entry
+ * @param[in]      irow       row indices, NNZ elements, 1..N
+ * @param[in]      icol       column indices, NNZ elements, 1..IROW(I)
+ * @param[in]      dinv       real: DINV(i) = 1/A(i,i), N elements, taken as given
+ * @param[in]      omega      relaxation parameter, 0 < OMEGA < 2 (checked with CHECK = 'C')
+ * @param[in]      check      'C' checks A, OMEGA and the diagonal entries first, 'N' does not
+ * @param[in]      y          complex: right-hand side, N elements
+ * @param[out]     x          complex: solution, N elements
+ * @param[out]     iwork      workspace, N+1 elements: the row starts
+ * @param[out]     record     the message record, at least 200 characters: "NONE" on success,
+ *                            else the routine name, the error number, the message label and
+ *                            its values
+ * @param[in,out]  ifail      on entry how an error is reported (0, -1, 1, 11 or -13: see the
+ *                            conventions of kiv2.h); on exit 0 or an error number listed under
+ *                            IFAIL
+ * @param[in]      check_len  length of CHECK, >= 1 (only its first character is read)
+ * @param[in]      record_len length of RECORD, >= 200
+ * @return the final IFAIL
+ * @par IFAIL
+ * - 1: CHECK is not 'C' or 'N'
+ * - 2: N < 1, NNZ < 1, NNZ > N(N+1)/2, or OMEGA outside (0, 2) (CHECK = 'C')
+ * - 3: an index out of range, an entry out of order or a repeated location
+ * - 4: a row without a diagonal entry (CHECK = 'C'), or an empty row
+ * @par Workspace
+ * IWORK: N+1 elements.
+ * @par Example
+ * tests/precon/hermitian_test.cpp.
+ */
+KIV_API int KIV_CALL F11JRF(int n, int nnz, const kiv2_complex* a, const int* irow, /* _q50756@64 */
+                            const int* icol, const double* dinv, double omega, const char* check,
+                            const kiv2_complex* y, kiv2_complex* x, int* iwork, char* record,
+                            int* ifail, int check_len, int record_len);
+
 /* ===================================================================== */
 /* Sorting and ranking                                                    */
 /* ===================================================================== */

@@ -10,8 +10,8 @@
 
 #include "frame/constants.hpp"
 #include "sorting/sorting.hpp"
+#include "sparse/driver_loop.hpp"
 #include "sparse/krylov.hpp"
-#include "sparse/precon.hpp"
 
 namespace kiv::precon {
 namespace {
@@ -80,12 +80,12 @@ enum {
   kMsgPrecon = 17, kMsgOmega, kMsgNoDiagonal, kMsgZeroDiagonal
 };
 
-// The landed solver routines and the product of one scalar type, and the
-// names the messages print.
+// The landed solver routines of one scalar type with their product, and
+// the names the messages print.
 template <class T>
-struct Inner;
+struct Routines;
 template <>
-struct Inner<double> {
+struct Routines<double> {
   static constexpr auto setup = &F11BDF;
   static constexpr auto iterate = &F11BEF;
   static constexpr auto monitor = &F11BFF;
@@ -94,7 +94,7 @@ struct Inner<double> {
   static constexpr const char* names[3] = {"F11BDF", "F11BEF", "F11BFF"};
 };
 template <>
-struct Inner<Complex> {
+struct Routines<Complex> {
   static constexpr auto setup = &F11BRF;
   static constexpr auto iterate = &F11BSF;
   static constexpr auto monitor = &F11BTF;
@@ -102,6 +102,48 @@ struct Inner<Complex> {
   static constexpr auto ilu_solve = &F11DPF;
   static constexpr const char* names[3] = {"F11BRF", "F11BSF", "F11BTF"};
 };
+
+// The nonsymmetric family for the shared run.
+template <class T>
+struct Family : Routines<T> {
+  using R = Routines<T>;
+  static constexpr bool symmetric = false;
+  static double norm_term(T v) { return magnitude(v); }
+  static int m_bound(const char* method, int len) {
+    return krylov::method_code(method, len) == krylov::kRgmres ? 50 : 10;
+  }
+  static void setup(const char* method, int method_len, bool precon, int n, int m, double tol,
+                    int maxitn, double anorm, int* lwreq, T* work, int lwork, char* rec,
+                    int* ifail) {
+    R::setup(method, precon ? "P" : "N", "I", "N", 1, n, m, tol, maxitn, anorm, 0.0, 0, lwreq,
+             work, lwork, rec, ifail, method_len, 1, 1, 1, KIV2_RECORD_LEN);
+  }
+  static void iterate(int* irevcm, T* u, T* v, const double* wgt, T* work, int lwork, char* rec,
+                      int* ifail) {
+    R::iterate(irevcm, u, v, wgt, work, lwork, rec, ifail, KIV2_RECORD_LEN);
+  }
+  static void product(int irevcm, int n, int nnz, const T* a, const int* irow, const int* icol,
+                      const T* x, T* y) {
+    char rec[KIV2_RECORD_LEN + 1];
+    int f = 1;
+    R::product(irevcm == 1 ? "N" : "T", n, nnz, a, irow, icol, "N", x, y, rec, &f, 1, 1,
+               KIV2_RECORD_LEN);
+  }
+  static void monitor(int* itn, double* stplhs, T* work, int lwork, char* rec, int* ifail) {
+    double stprhs = 0.0, anorm = 0.0, sigmax = 0.0;
+    R::monitor(itn, stplhs, &stprhs, &anorm, &sigmax, work, lwork, rec, ifail, KIV2_RECORD_LEN);
+  }
+};
+
+constexpr RunLabels kIluLabels{kMsgLwork, kMsgMethod,   kMsgM,   kMsgTol,
+                               kMsgMaxitn, kMsgFactor,  kMsgInternal, kMsgIrevcm,
+                               kMsgAccuracy, kMsgNotConverged, kMsgBreakdown, -1,
+                               7, true};
+// No factor to fail: its label is never reported.
+constexpr RunLabels kPlainLabels{kMsgLwork, kMsgMethod,   kMsgM,   kMsgTol,
+                                 kMsgMaxitn, -1,  kMsgInternal, kMsgIrevcm,
+                                 kMsgAccuracy, kMsgNotConverged, kMsgBreakdown, -1,
+                                 7, true};
 
 // The workspace of the solver and the protocol vector V, in 64 bits.
 long long known_requirement(int method, long long n, long long m, int block) {
@@ -114,110 +156,10 @@ long long known_requirement(int method, long long n, long long m, int block) {
   }
 }
 
-// An unknown METHOD or an M out of range (rejected later by the set-up)
-// still needs room for what the driver writes before it: WORK(1..N), the
-// diagonal and the set-up's block.
-long long requirement(int method, long long n, long long m, int block, long long shift) {
-  return std::max(known_requirement(method, n, m, block) + shift, n + shift + block);
-}
-
-// METHOD as a text for its message.
-struct MethodText {
-  char text[33];
-  MethodText(const char* s, int len) : text{} {
-    if (s != nullptr && len > 0) std::memcpy(text, s, static_cast<std::size_t>(std::min(len, 32)));
-  }
-};
-
-// The part after the argument checks that every driver shares: the norm
-// of A, the set-up, the loop with its requests, the monitoring and the
-// mapping of the inner failures.  WORK(1..N) is V; SHIFT further values
-// (the reciprocal diagonal) precede the solver's workspace.  PRECONDITION
-// answers a solve request (U in, V out) and returns false when it fails.
-template <class T, class Msgs, class Precondition>
-int run(Reporter& rep, const Msgs& msg, int* ifail, const char* method, int method_len,
-        bool preconditioned, int n, int nnz, const T* a, const int* irow, const int* icol,
-        const T* b, int m, double tol, int maxitn, T* x, double* resnrm, int* nits, T* work,
-        int lwork, int shift, Precondition&& precondition) {
-  using In = Inner<T>;
-  auto fail = [&](int ierr, int label, auto... values) {
-    rep.fail(ierr, msg[label], values...);
-    return rep.finish(ifail);
-  };
-  auto internal = [&](int which, int code) { return fail(7, kMsgInternal, In::names[which], code); };
-  char rec[KIV2_RECORD_LEN + 1];
-
-  std::fill(work, work + n, T{});
-  for (int k = 0; k < nnz; ++k) work[irow[k] - 1] += magnitude(a[k]);
-  double anorm = 0.0;
-  for (int i = 0; i < n; ++i) anorm = std::max(anorm, std::real(work[i]));
-  std::copy(b, b + n, work);
-
-  T* const solver_work = work + n + shift;
-  const int solver_len = lwork - n - shift;
-  int lwreq = 0, inner = 1;
-  In::setup(method, preconditioned ? "P" : "N", "I", "N", 1, n, m, tol, maxitn, anorm, 0.0, 0,
-            &lwreq, solver_work, solver_len, rec, &inner, method_len, 1, 1, 1, KIV2_RECORD_LEN);
-  switch (inner) {
-    case 0: break;
-    case -1: return fail(1, kMsgMethod, MethodText(method, method_len).text);
-    case -7: return fail(1, kMsgM, krylov::method_code(method, method_len) == 1 ? 50 : 10, m, n);
-    case -8: return fail(1, kMsgTol, tol);
-    case -9: return fail(1, kMsgMaxitn, maxitn);
-    default: return internal(0, inner);
-  }
-
-  const double weight = 1.0;  // WEIGHT = 'N': never read
-  int irevcm = 0;
-  bool precon_failed = false;
-  for (;;) {
-    inner = 1;
-    In::iterate(&irevcm, x, work, &weight, solver_work, solver_len, rec, &inner,
-                KIV2_RECORD_LEN);
-    int pfail = 1;
-    if (irevcm == -1 || irevcm == 1) {
-      // The matrix was checked: the products cannot fail.
-      In::product(irevcm == 1 ? "N" : "T", n, nnz, a, irow, icol, "N", x, work, rec, &pfail, 1,
-                  1, KIV2_RECORD_LEN);
-    } else if (irevcm == 2) {
-      if (!precondition(x, work)) {
-        irevcm = 6;
-        precon_failed = true;
-      }
-    } else {
-      break;
-    }
-  }
-  if (irevcm != 4) return fail(7, kMsgIrevcm, irevcm);
-  if (precon_failed) return fail(3, kMsgFactor);
-  switch (inner) {
-    case 0: break;
-    case 2: rep.fail(4, msg[kMsgAccuracy]); break;
-    case 5: rep.fail(5, msg[kMsgNotConverged], maxitn); break;
-    case 6: rep.fail(6, msg[kMsgBreakdown]); break;
-    case -6:
-      return fail(1, kMsgLwork, lwork,
-                  clamp_requirement(static_cast<long long>(lwreq) + n + shift));
-    default: return internal(1, inner);
-  }
-  int itn = 0, mfail = 1;
-  double stplhs = 0.0, stprhs = 0.0, anorm_used = 0.0, sigmax = 0.0;
-  In::monitor(&itn, &stplhs, &stprhs, &anorm_used, &sigmax, solver_work, solver_len, rec, &mfail,
-              KIV2_RECORD_LEN);
-  if (mfail != 0) return internal(2, mfail);
-  *nits = itn;
-  *resnrm = stplhs;
-  return rep.finish(ifail);
-}
-
-// The storage check of a driver: codes 1-3 IFAIL 1, 4-7 IFAIL 2.
-template <class Msgs>
-bool storage_ok(Reporter& rep, const Msgs& msg, int n, int nnz, const int* irow,
-                const int* icol) {
-  const auto c = sparse::check_sorted_storage(n, nnz, irow, icol, false);
-  if (c.code == 0) return true;
-  report_storage(rep, c, n, nnz, irow, icol, 1, 2, [&msg](int code) { return msg[code - 1]; });
-  return false;
+long long requirement(const char* method, int method_len, long long n, long long m, int block,
+                      long long shift) {
+  return driver_requirement(known_requirement(krylov::method_code(method, method_len), n, m, block),
+                            n, block, shift);
 }
 
 template <class T>
@@ -232,13 +174,12 @@ int ilu_driver(const char* method, int n, int nnz, const T* a, int la, const int
   Reporter rep(real ? "F11DCF" : "F11DQF", record, record_len);
   // Arrays shorter than NNZ cannot hold the matrix: LA is reported before
   // the storage check would read past them.
-  if (la >= nnz && !storage_ok(rep, msg, n, nnz, irow, icol)) return rep.finish(ifail);
+  if (la >= nnz && !storage_ok(rep, msg, n, nnz, irow, icol, false)) return rep.finish(ifail);
   if (static_cast<long long>(la) < 2LL * nnz) {
     rep.fail(1, msg[kMsgLa], la, nnz);
     return rep.finish(ifail);
   }
-  const long long need =
-      requirement(krylov::method_code(method, method_len), n, m, krylov::kBlockLen<T>, 0);
+  const long long need = requirement(method, method_len, n, m, krylov::kBlockLen<T>, 0);
   if (lwork < need) {
     rep.fail(1, msg[kMsgLwork], lwork, clamp_requirement(need));
     return rep.finish(ifail);
@@ -248,13 +189,13 @@ int ilu_driver(const char* method, int n, int nnz, const T* a, int la, const int
     char rec[KIV2_RECORD_LEN + 1];
     int f = 1;
     // The factor is checked once, on the first request.
-    Inner<T>::ilu_solve("N", n, a, la, irow, icol, ipivp, ipivq, istr, idiag, first ? "C" : "N",
+    Routines<T>::ilu_solve("N", n, a, la, irow, icol, ipivp, ipivq, istr, idiag, first ? "C" : "N",
                         u, v, rec, &f, 1, 1, KIV2_RECORD_LEN);
     first = false;
     return f == 0;
   };
-  return run(rep, msg, ifail, method, method_len, true, n, nnz, a, irow, icol, b, m, tol, maxitn,
-             x, resnrm, nits, work, lwork, 0, precondition);
+  return run<Family<T>>(rep, msg, kIluLabels, ifail, method, method_len, true, n, nnz, a, irow,
+                       icol, b, m, tol, maxitn, x, resnrm, nits, work, lwork, 0, precondition);
 }
 
 template <class T>
@@ -271,13 +212,12 @@ int plain_driver(const char* method, const char* precon, int n, int nnz, const T
     rep.fail(ierr, msg[label], values...);
     return rep.finish(ifail);
   };
-  if (!storage_ok(rep, msg, n, nnz, irow, icol)) return rep.finish(ifail);
+  if (!storage_ok(rep, msg, n, nnz, irow, icol, false)) return rep.finish(ifail);
   const char p = option_letter(precon, precon_len);
   if (p != 'N' && p != 'J' && p != 'S') return fail(1, kMsgPrecon, Letter(precon, precon_len).text);
   if (p == 'S' && !(omega > 0.0 && omega < 2.0)) return fail(1, kMsgOmega, omega);
   const int shift = p == 'N' ? 0 : n;
-  const long long need =
-      requirement(krylov::method_code(method, method_len), n, m, krylov::kBlockLen<T>, shift);
+  const long long need = requirement(method, method_len, n, m, krylov::kBlockLen<T>, shift);
   if (lwork < need) return fail(1, kMsgLwork, lwork, clamp_requirement(need));
 
   T* const dinv = work + n;
@@ -299,8 +239,9 @@ int plain_driver(const char* method, const char* precon, int n, int nnz, const T
     }
     return true;
   };
-  return run(rep, msg, ifail, method, method_len, p != 'N', n, nnz, a, irow, icol, b, m, tol,
-             maxitn, x, resnrm, nits, work, lwork, shift, precondition);
+  return run<Family<T>>(rep, msg, kPlainLabels, ifail, method, method_len, p != 'N', n, nnz, a,
+                       irow, icol, b, m, tol, maxitn, x, resnrm, nits, work, lwork, shift,
+                       precondition);
 }
 
 template <class T>

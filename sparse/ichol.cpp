@@ -271,11 +271,6 @@ struct Names<Complex> {
   static constexpr const char* solve = "F11JPF";
 };
 
-constexpr const char* kScsNnzLarge = " ** On entry, NNZ .gt. N*(N+1)/2:\n    NNZ =%16ld N =%16ld.";
-constexpr const char* kScsColRange =
-    " ** On entry, ICOL(I) .lt. 1 or ICOL(I) .gt. IROW(I):\n"
-    "    I =%16ld, ICOL(I) =%16ld, IROW(I) =%16ld.";
-
 #define KIV_ICHOL_FACTOR_MESSAGES(SORT)                                                  \
   Messages {                                                                            \
     " ** On entry, LA .lt. 2*NNZ:\n    LA =%16ld NNZ =%16ld.",                          \
@@ -435,9 +430,8 @@ int factor(int n, int nnz, T* a, int la, int* irow, int* icol, int lfill, double
   const char ps = option_letter(pstrat, pstrat_len);
   if (ps != 'N' && ps != 'U' && ps != 'M') return fail(1, kPstratMsg, Letter(pstrat, pstrat_len).text);
   if (const auto c = sparse::check_sorted_storage(n, nnz, irow, icol, true); c.code != 0) {
-    if (c.code == 5) return fail(2, kNMsg + 4, c.i, icol[c.i - 1], irow[c.i - 1]);
     report_storage(rep, c, n, nnz, irow, icol, 1, 2,
-                   [&msg](int code) { return msg[kNMsg - 1 + code]; });
+                   [&msg](int code) { return msg[kNMsg - 1 + code]; }, true);
     return rep.finish(ifail);
   }
   if (ps == 'U') {

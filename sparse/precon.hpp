@@ -35,20 +35,27 @@ inline constexpr const char* kCheckOption = " ** On entry, CHECK .ne. 'C' or 'N'
 inline constexpr const char* kOmegaRange =
     " ** On entry, OMEGA .le. 0.0 or OMEGA .ge. 2.0: OMEGA = %12.4e.";
 inline constexpr const char* kNoDiagonal = " ** The matrix A has no diagonal entry in row%16ld.";
+// The size and column messages of symmetric coordinate storage.
+inline constexpr const char* kScsNnzLarge =
+    " ** On entry, NNZ .gt. N*(N+1)/2:\n    NNZ =%16ld N =%16ld.";
+inline constexpr const char* kScsColRange =
+    " ** On entry, ICOL(I) .lt. 1 or ICOL(I) .gt. IROW(I):\n"
+    "    I =%16ld, ICOL(I) =%16ld, IROW(I) =%16ld.";
 
-// Reports a failed CS check (CODE 1..7, I the entry) with the texts above,
-// each optionally followed by SUFFIX: codes 1-3 as IERR_SIZE, 4-7 as
-// IERR_ENTRY.  MSG(k) gives the Message of code k (it carries the label).
+// Reports a failed CS or SCS check (CODE 1..7, I the entry): codes 1-3 as
+// IERR_SIZE, 4-7 as IERR_ENTRY.  MSG(k) gives the Message of code k (it
+// carries the label).  The SCS column message (SYM) shows IROW(I) where the
+// CS one shows N.
 template <class Msg>
 void report_storage(Reporter& rep, sparse::StorageCheck c, int n, int nnz, const int* irow,
-                    const int* icol, int ierr_size, int ierr_entry, Msg msg) {
+                    const int* icol, int ierr_size, int ierr_entry, Msg msg, bool sym = false) {
   const int at = c.i - 1;
   switch (c.code) {
     case 1: rep.fail(ierr_size, msg(1), n); break;
     case 2: rep.fail(ierr_size, msg(2), nnz); break;
     case 3: rep.fail(ierr_size, msg(3), nnz, n); break;
     case 4: rep.fail(ierr_entry, msg(4), c.i, irow[at], n); break;
-    case 5: rep.fail(ierr_entry, msg(5), c.i, icol[at], n); break;
+    case 5: rep.fail(ierr_entry, msg(5), c.i, icol[at], sym ? irow[at] : n); break;
     default: rep.fail(ierr_entry, msg(c.code), c.i); break;
   }
 }
@@ -60,6 +67,7 @@ inline double mul(double a, double x) { return a * x; }
 inline Complex mul(Complex a, Complex x) {
   return {a.real() * x.real() - a.imag() * x.imag(), a.real() * x.imag() + a.imag() * x.real()};
 }
+inline Complex mul(Complex a, double x) { return {a.real() * x, a.imag() * x}; }
 inline double conj(double a) { return a; }
 inline Complex conj(Complex a) { return std::conj(a); }
 inline double magnitude(double a) { return a < 0.0 ? -a : a; }
@@ -76,9 +84,14 @@ inline bool in_range(int v, int n) {
   return static_cast<unsigned>(v) - 1u < static_cast<unsigned>(n);
 }
 
+// The row starts of a coordinate list in START (N+1 integers).  The rows
+// are counted, so an unchecked matrix gets starts within 1..NNZ+1.
+// Returns -k when entry k has a row outside 1..N (the starts are then not
+// set), else 0.
+int row_starts(int n, int nnz, const int* irow, int* start);
+
 // The row structure of a CS matrix in IWORK (2N+1 integers): IWORK(1..N+1)
-// the row starts, IWORK(N+1+i) the diagonal position of row i or 0.  The
-// rows are counted, so an unchecked matrix gets starts within 1..NNZ+1.
+// the row starts, IWORK(N+1+i) the diagonal position of row i or 0.
 // Returns -k when entry k has a row outside 1..N (nothing else is then
 // set), else the first row without a diagonal entry, or 0.
 int row_structure(int n, int nnz, const int* irow, const int* icol, int* iwork);
@@ -125,6 +138,13 @@ void sort_pairs(int* key, T* val, int len) {
     sift(0, end);
   }
 }
+
+// The SSOR solve M x = y of a Hermitian matrix in symmetric coordinate
+// storage, M = (D + wL) D^-1 (D + wL^H) / (w(2 - w)), with the row starts
+// START (every row not empty; its last entry is its diagonal) and the real
+// reciprocal diagonal DINV.  Columns are kept within 1..N as in ssor_solve.
+int hermitian_ssor_solve(int n, const Complex* a, const int* icol, const int* start,
+                         const double* dinv, double omega, const Complex* y, Complex* x);
 
 // Indices 1..N in a binary heap kept in caller workspace (HEAP and POS, N
 // integers each), ordered by BEFORE(a, b): the top is the first index in

@@ -3,6 +3,7 @@
 // over the scalar each; the SSOR row structure and solve that the drivers
 // share.
 #include <algorithm>
+#include <climits>
 #include <complex>
 #include <cstring>
 
@@ -11,9 +12,7 @@
 
 namespace kiv::precon {
 
-int row_structure(int n, int nnz, const int* irow, const int* icol, int* iwork) {
-  int* start = iwork;
-  int* diag = iwork + n + 1;
+int row_starts(int n, int nnz, const int* irow, int* start) {
   std::fill(start, start + n + 1, 0);
   for (int k = 0; k < nnz; ++k) {
     if (!in_range(irow[k], n)) return -(k + 1);
@@ -21,6 +20,13 @@ int row_structure(int n, int nnz, const int* irow, const int* icol, int* iwork) 
   }
   start[0] = 1;
   for (int i = 0; i < n; ++i) start[i + 1] += start[i];
+  return 0;
+}
+
+int row_structure(int n, int nnz, const int* irow, const int* icol, int* iwork) {
+  const int* start = iwork;
+  int* diag = iwork + n + 1;
+  if (const int bad = row_starts(n, nnz, irow, iwork); bad != 0) return bad;
   int missing = 0;
   for (int i = 0; i < n; ++i) {
     diag[i] = 0;
@@ -31,58 +37,89 @@ int row_structure(int n, int nnz, const int* irow, const int* icol, int* iwork) 
   return missing;
 }
 
-template <class T>
-int ssor_solve(bool trans, int n, const T* a, const int* icol, const int* iwork, const T* dinv,
-               double omega, const T* y, T* x) {
-  const int* start = iwork;
-  const int* diag = iwork + n + 1;
+namespace {
+
+enum class Sweeps { plain, adjoint, hermitian };
+
+// The two sweeps of an SSOR solve.  DPOS(i) is the 1-based position of the
+// diagonal of row i (0-based), which splits the row's entries into those
+// left and right of it; the diagonal positions are inside their rows by
+// construction, the columns are checked as they are used.  DINV is T, or
+// real for the Hermitian matrix.
+template <class T, class R, class DiagPos>
+int ssor_sweeps(Sweeps kind, int n, const T* a, const int* icol, const int* start, DiagPos dpos,
+                const R* dinv, double omega, const T* y, T* x) {
+  // S := sum A(k) x(ICOL(k)) over positions [LO, HI).
+  auto gather = [&](int lo, int hi, T& s) {
+    s = T{};
+    for (int k = lo; k < hi; ++k) {
+      if (!in_range(icol[k], n)) return k + 1;
+      s += mul(a[k], x[icol[k] - 1]);
+    }
+    return 0;
+  };
+  // x(ICOL(k)) -= w conj(A(k)) XI over positions [LO, HI).
+  auto scatter = [&](int lo, int hi, T xi) {
+    for (int k = lo; k < hi; ++k) {
+      if (!in_range(icol[k], n)) return k + 1;
+      x[icol[k] - 1] -= omega * mul(xi, conj(a[k]));
+    }
+    return 0;
+  };
   const double scale = omega * (2.0 - omega);
   for (int i = 0; i < n; ++i) x[i] = scale * y[i];
-  // The diagonal positions are inside their rows by construction; the
-  // columns are checked as they are used.
-  if (!trans) {
+  if (kind == Sweeps::adjoint) {
     for (int i = 0; i < n; ++i) {
-      T s{};
-      for (int k = start[i] - 1, end = diag[i] - 1; k < end; ++k) {
-        if (!in_range(icol[k], n)) return k + 1;
-        s += mul(a[k], x[icol[k] - 1]);
-      }
+      const T xi = mul(x[i], conj(dinv[i]));
+      if (const int bad = scatter(dpos(i), start[i + 1] - 1, xi)) return bad;
+      // Scaled by the diagonal once its column updates are out.
+      x[i] = mul(conj(a[dpos(i) - 1]), xi);
+    }
+  } else {
+    for (int i = 0; i < n; ++i) {
+      T s;
+      if (const int bad = gather(start[i] - 1, dpos(i) - 1, s)) return bad;
       x[i] = mul(x[i] - omega * s, dinv[i]);
     }
+  }
+  if (kind == Sweeps::plain) {
     for (int i = n - 1; i >= 0; --i) {
-      T s{};
-      for (int k = diag[i], end = start[i + 1] - 1; k < end; ++k) {
-        if (!in_range(icol[k], n)) return k + 1;
-        s += mul(a[k], x[icol[k] - 1]);
-      }
-      x[i] = mul(mul(a[diag[i] - 1], x[i]) - omega * s, dinv[i]);
+      T s;
+      if (const int bad = gather(dpos(i), start[i + 1] - 1, s)) return bad;
+      x[i] = mul(mul(a[dpos(i) - 1], x[i]) - omega * s, dinv[i]);
     }
     return 0;
   }
-  for (int i = 0; i < n; ++i) {
-    const T xi = mul(x[i], conj(dinv[i]));
-    for (int k = diag[i], end = start[i + 1] - 1; k < end; ++k) {
-      if (!in_range(icol[k], n)) return k + 1;
-      x[icol[k] - 1] -= omega * mul(xi, conj(a[k]));
-    }
-    // Scaled by the diagonal once its column updates are out.
-    x[i] = mul(conj(a[diag[i] - 1]), xi);
-  }
+  if (kind == Sweeps::hermitian)
+    for (int i = 0; i < n; ++i) x[i] = mul(a[dpos(i) - 1], x[i]);
   for (int i = n - 1; i >= 0; --i) {
     const T xi = mul(x[i], conj(dinv[i]));
     x[i] = xi;
-    for (int k = start[i] - 1, end = diag[i] - 1; k < end; ++k) {
-      if (!in_range(icol[k], n)) return k + 1;
-      x[icol[k] - 1] -= omega * mul(xi, conj(a[k]));
-    }
+    if (const int bad = scatter(start[i] - 1, dpos(i) - 1, xi)) return bad;
   }
   return 0;
+}
+
+}  // namespace
+
+template <class T>
+int ssor_solve(bool trans, int n, const T* a, const int* icol, const int* iwork, const T* dinv,
+               double omega, const T* y, T* x) {
+  const int* diag = iwork + n + 1;
+  return ssor_sweeps(trans ? Sweeps::adjoint : Sweeps::plain, n, a, icol, iwork,
+                     [diag](int i) { return diag[i]; }, dinv, omega, y, x);
 }
 
 template int ssor_solve(bool, int, const double*, const int*, const int*, const double*, double,
                         const double*, double*);
 template int ssor_solve(bool, int, const Complex*, const int*, const int*, const Complex*, double,
                         const Complex*, Complex*);
+
+int hermitian_ssor_solve(int n, const Complex* a, const int* icol, const int* start,
+                         const double* dinv, double omega, const Complex* y, Complex* x) {
+  return ssor_sweeps(Sweeps::hermitian, n, a, icol, start,
+                     [start](int i) { return start[i + 1] - 1; }, dinv, omega, y, x);
+}
 
 namespace {
 
@@ -130,6 +167,48 @@ int ssor(const char* trans, int n, int nnz, const T* a, const int* irow, const i
   if (const int bad = ssor_solve(t == 'T', n, a, icol, iwork, dinv, omega, y, x); bad != 0) {
     poison(n, x);
     return fail(3, kSsorCol, bad, icol[bad - 1], n);
+  }
+  return rep.finish(ifail);
+}
+
+constexpr Messages kHermitianSsorMessages{
+    kCheckOption, kNSmall,       kNnzSmall, kScsNnzLarge, kOmegaRange,
+    kRowRange,    kScsColRange,  kOrder,    kDuplicate,   kNoDiagonal,
+};
+enum { kHsCheck, kHsN, kHsOmega = 4, kHsRow, kHsCol, kHsNoDiag = 9 };
+
+int hermitian_ssor(int n, int nnz, const Complex* a, const int* irow, const int* icol,
+                   const double* dinv, double omega, const char* check, const Complex* y,
+                   Complex* x, int* iwork, char* record, int* ifail, int check_len,
+                   int record_len) {
+  const auto& msg = kHermitianSsorMessages;
+  Reporter rep("F11JRF", record, record_len);
+  auto fail = [&](int ierr, int label, auto... values) {
+    rep.fail(ierr, msg[label], values...);
+    return rep.finish(ifail);
+  };
+  const char ck = option_letter(check, check_len);
+  if (ck != 'C' && ck != 'N') return fail(1, kHsCheck, Letter(check, check_len).text);
+  if (ck == 'C') {
+    if (const auto c = sparse::check_sorted_storage(n, nnz, irow, icol, true); c.code != 0) {
+      report_storage(rep, c, n, nnz, irow, icol, 2, 3, [](int code) {
+        return kHermitianSsorMessages[kHsN - 1 + code + (code > 3 ? 1 : 0)];
+      }, true);
+      return rep.finish(ifail);
+    }
+    if (!(omega > 0.0 && omega < 2.0)) return fail(2, kHsOmega, omega);
+  }
+  if (n < 1) return rep.finish(ifail);
+  int* start = iwork;
+  if (const int bad = row_starts(n, std::max(nnz, 0), irow, start); bad != 0)
+    return fail(3, kHsRow, -bad, irow[-bad - 1], n);
+  // An empty row has no last entry to take as its diagonal, checked or not.
+  for (int i = 0; i < n; ++i)
+    if (start[i] == start[i + 1] || (ck == 'C' && icol[start[i + 1] - 2] != i + 1))
+      return fail(4, kHsNoDiag, i + 1);
+  if (const int bad = hermitian_ssor_solve(n, a, icol, start, dinv, omega, y, x); bad != 0) {
+    poison(n, x);
+    return fail(3, kHsCol, bad, icol[bad - 1], irow[bad - 1]);
   }
   return rep.finish(ifail);
 }
@@ -265,6 +344,21 @@ int ssor_host(const char* trans, const int* n, const int* nnz, const T* a, const
       });
 }
 
+int hermitian_ssor_host(const int* n, const int* nnz, const Complex* a, const int* irow,
+                        const int* icol, const double* dinv, const double* omega,
+                        const char* check, const Complex* y, Complex* x, int* iwork, int* ifail) {
+  return host_call(
+      "F11JRF", ifail,
+      [&] {
+        poison(*n, x);
+        POISON_INTEGERS(*n < 0 ? 0 : *n + (*n < INT_MAX ? 1 : 0), iwork);
+      },
+      [&](char* rec) {
+        return hermitian_ssor(*n, *nnz, a, irow, icol, dinv, *omega, check, y, x, iwork, rec,
+                              ifail, 1, KIV2_RECORD_LEN);
+      });
+}
+
 template <class T>
 int jacobi_host(const char* store, const char* trans, const char* init, const int* niter,
                 const int* n, const int* nnz, const T* a, const int* irow, const int* icol,
@@ -302,6 +396,14 @@ int KIV_CALL F11DRF(const char* trans, int n, int nnz, const kiv2_complex* a, co
                            ifail, trans_len, check_len, record_len);
 }
 
+int KIV_CALL F11JRF(int n, int nnz, const kiv2_complex* a, const int* irow, const int* icol,
+                    const double* dinv, double omega, const char* check, const kiv2_complex* y,
+                    kiv2_complex* x, int* iwork, char* record, int* ifail, int check_len,
+                    int record_len) {
+  return kiv::precon::hermitian_ssor(n, nnz, a, irow, icol, dinv, omega, check, y, x, iwork,
+                                     record, ifail, check_len, record_len);
+}
+
 int KIV_CALL F11DKF(const char* store, const char* trans, const char* init, int niter, int n,
                     int nnz, const double* a, const int* irow, const int* icol,
                     const char* check, const double* y, double* x, double* diag, double* work,
@@ -336,6 +438,14 @@ int KIV_CALL F11DRF_HOST(const char* trans, const int* n, const int* nnz, const 
                          kiv2_complex* x, int* iwork, int* ifail, int, int) {
   return kiv::precon::ssor_host(trans, n, nnz, a, irow, icol, dinv, omega, check, y, x, iwork,
                                 ifail);
+}
+
+int KIV_CALL F11JRF_HOST(const int* n, const int* nnz, const kiv2_complex* a, const int* irow,
+                         const int* icol, const double* dinv, const double* omega,
+                         const char* check, const kiv2_complex* y, kiv2_complex* x, int* iwork,
+                         int* ifail, int) {
+  return kiv::precon::hermitian_ssor_host(n, nnz, a, irow, icol, dinv, omega, check, y, x, iwork,
+                                          ifail);
 }
 
 int KIV_CALL F11DKF_HOST(const char* store, const char* trans, const char* init,

@@ -8,6 +8,7 @@
 //   kiv2_smoke --hard-stop   (child) gamma(-3) with IFAIL = 0: a hard failure
 #include <windows.h>
 
+#include <algorithm>
 #include <cmath>
 #include <complex>
 #include <cstdint>
@@ -626,6 +627,93 @@ void sparse_cg_solve() {
       "_q94429@40", std::complex<double>(-1.0, 0.5));
 }
 
+// The Hermitian tridiagonal matrix (4 on the diagonal, -1 + 0.5i below):
+// the SSOR solve with OMEGA = 1 maps (D + L) e1 = 4 e1 + A(2,1) e2 back to
+// e1; the drivers solve A x = y for x(i) = i by CG, with the incomplete
+// Cholesky factor (F11JQF) and with SSOR (F11JSF).
+void sparse_hermitian() {
+  using z = std::complex<double>;
+  if (!present("_q48472@52", "Hermitian SSOR solve (F11JRF)")) return;
+  const int n = 8, la = 100;
+  const z off(-1.0, 0.5);
+  std::vector<z> a(la);
+  std::vector<int> irow(la), icol(la);
+  int nnz = 0;
+  for (int i = 1; i <= n; ++i) {
+    if (i > 1) a[nnz] = off, irow[nnz] = i, icol[nnz++] = i - 1;
+    a[nnz] = z(4.0), irow[nnz] = i, icol[nnz++] = i;
+  }
+  std::vector<double> dinv(n, 0.25);
+  std::vector<z> y(n), x(n);
+  y[0] = 4.0;
+  y[1] = off;
+  std::vector<int> iwork(n + 1);
+  const double omega = 1.0;
+  int ifail = 0;
+  using F11jrf = int(KIV_CALL*)(const int*, const int*, const z*, const int*, const int*,
+                                const double*, const double*, const char*, const z*, z*, int*,
+                                int*, int);
+  entry<F11jrf>("_q48472@52")(&n, &nnz, a.data(), irow.data(), icol.data(), dinv.data(), &omega,
+                              "C", y.data(), x.data(), iwork.data(), &ifail, 1);
+  double err = 0;
+  for (int i = 0; i < n; ++i) err = std::fmax(err, std::abs(x[i] - z(i == 0 ? 1.0 : 0.0)));
+  check(ifail == 0 && err <= 1e-14, "Hermitian SSOR solve (F11JRF, _q48472@52)",
+        "IFAIL " + std::to_string(ifail) + ", error " + std::to_string(err));
+
+  // y = A x for x(i) = i.
+  for (int i = 1; i <= n; ++i) {
+    y[i - 1] = z(4.0 * i);
+    if (i > 1) y[i - 1] += off * z(i - 1.0);
+    if (i < n) y[i - 1] += std::conj(off) * z(i + 1.0);
+  }
+  const int maxitn = 50, lwork = 6 * n + 120;
+  const double tol = 1e-12;
+  std::vector<z> work(lwork);
+  double resnrm = 0;
+  int nits = 0;
+  if (present("_q48075@84", "Hermitian solve with SSOR (F11JSF)")) {
+    using F11jsf = int(KIV_CALL*)(const char*, const char*, const int*, const int*, const z*,
+                                  const int*, const int*, const double*, const z*,
+                                  const double*, const int*, z*, double*, int*, double*, z*,
+                                  const int*, int*, int*, int, int);
+    const double w = 1.2;
+    std::fill(x.begin(), x.end(), z(0.0));
+    ifail = 0;
+    entry<F11jsf>("_q48075@84")("CG", "S", &n, &nnz, a.data(), irow.data(), icol.data(), &w,
+                                y.data(), &tol, &maxitn, x.data(), &resnrm, &nits, dinv.data(),
+                                work.data(), &lwork, iwork.data(), &ifail, 2, 1);
+    err = 0;
+    for (int i = 0; i < n; ++i) err = std::fmax(err, std::abs(x[i] - z(i + 1.0)));
+    check(ifail == 0 && err <= 1e-9 && nits >= 1, "Hermitian solve, CG with SSOR (F11JSF, _q48075@84)",
+          "IFAIL " + std::to_string(ifail) + ", error " + std::to_string(err));
+  }
+  if (present("_q18583@76", "Hermitian solve with incomplete Cholesky (F11JQF)")) {
+    const int lfill = 0, liwork = 2 * la - 3 * nnz + 7 * n + 1;
+    std::vector<int> ipiv(n), istr(n + 1), icwork(liwork);
+    const double dtol = 0.0, dshift = 0.0;
+    int nnzfac = 0, npvmod = 0;
+    using Factor = int(KIV_CALL*)(const int*, const int*, z*, const int*, int*, int*, const int*,
+                                  const double*, const char*, const double*, const char*, int*,
+                                  int*, int*, int*, int*, const int*, int*, int, int);
+    ifail = 0;
+    entry<Factor>("_q63420@80")(&n, &nnz, a.data(), &la, irow.data(), icol.data(), &lfill, &dtol,
+                                "N", &dshift, "N", ipiv.data(), istr.data(), &nnzfac, &npvmod,
+                                icwork.data(), &liwork, &ifail, 1, 1);
+    using F11jqf = int(KIV_CALL*)(const char*, const int*, const int*, const z*, const int*,
+                                  const int*, const int*, int*, const int*, const z*,
+                                  const double*, const int*, z*, double*, int*, z*, const int*,
+                                  int*, int);
+    std::fill(x.begin(), x.end(), z(0.0));
+    entry<F11jqf>("_q18583@76")("CG", &n, &nnz, a.data(), &la, irow.data(), icol.data(),
+                                ipiv.data(), istr.data(), y.data(), &tol, &maxitn, x.data(),
+                                &resnrm, &nits, work.data(), &lwork, &ifail, 2);
+    err = 0;
+    for (int i = 0; i < n; ++i) err = std::fmax(err, std::abs(x[i] - z(i + 1.0)));
+    check(ifail == 0 && err <= 1e-9, "Hermitian solve, CG with incomplete Cholesky (F11JQF, _q18583@76)",
+          "IFAIL " + std::to_string(ifail) + ", error " + std::to_string(err));
+  }
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -658,6 +746,7 @@ int main(int argc, char** argv) {
   sparse_ilu_solve();
   sparse_ichol_solve();
   sparse_cg_solve();
+  sparse_hermitian();
   FreeLibrary(g_dll);
   std::printf("smoke: %d passed, %d failed\n", g_passed, g_failed);
   return g_failed == 0 ? 0 : 1;
