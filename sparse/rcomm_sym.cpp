@@ -122,9 +122,10 @@ int setup(const SymOptions& o, int* lwreq, T* work, int lwork, char* record, int
   else if (mode == 2 && (o.maxits < 1 || o.maxits > o.maxitn)) bad = 13;
 
   const int maxits = mode == 2 ? o.maxits : 0;
-  // A workspace beyond the int range could never be passed: N is too large.
+  // A workspace beyond the int range could never be passed: N, or else
+  // MAXITS, is too large.
   const long long req = bad == 0 ? required_sym_work(code, o.n, maxits) : 0;
-  if (req > INT_MAX) bad = 7;
+  if (req > INT_MAX) bad = required_sym_work(code, o.n, 0) > INT_MAX ? 7 : 13;
   if (bad != 0) {
     rep.fail(-bad, kMessages[0], bad);
     return rep.finish(ifail);
