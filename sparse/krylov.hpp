@@ -210,8 +210,9 @@ class Solver {
   // The sigma_1 estimate's input: the symmetric methods report the Lanczos
   // tridiagonal matrix T_k they imply, one row per iteration: K (1, 2, ...),
   // the diagonal element T(k,k) and the squared off-diagonal T(k-1,k)^2
-  // (0 for k = 1).  Kept for the estimate when sigma_1 is to be computed and
-  // K <= MAXITS; ITS counts the rows kept.
+  // (0 for k = 1).  Kept when sigma_1 is to be computed and K <= MAXITS + 1;
+  // each row renews SIGMAX, SIGERR and ITS (the rows the estimate used: the
+  // last row only couples those before it to the next Lanczos vector).
   void record_lanczos(int k, double diag, double offdiag_sq);
 
   double norm(const T* x) const { return vector_norm(norm_code, n, x, wgt, plain2); }
@@ -332,6 +333,8 @@ int method_kernel(int code, T* u, T* v, const double* wgt, T* work, int* failure
 template <class T>
 int cg_kernel(int code, T* u, T* v, const double* wgt, T* work, int* failure);
 template <class T>
+int symmlq_kernel(int code, T* u, T* v, const double* wgt, T* work, int* failure);
+template <class T>
 int sym_method_kernel(int code, T* u, T* v, const double* wgt, T* work, int* failure);
 
 // The 1-based position in NAMES (COUNT of them) of the name TEXT (LEN
@@ -359,6 +362,8 @@ template <class T>
 bool tfqmr_sound(const T* work);
 template <class T>
 bool cg_sound(const T* work);
+template <class T>
+bool symmlq_sound(const T* work);
 
 // The vectors of a symmetric method in WORK beyond the block, in units of N.
 inline int sym_vectors(int method) { return method == kCg ? 5 : 6; }

@@ -7,6 +7,7 @@
 
 #include "frame/constants.hpp"
 #include "sparse/krylov.hpp"
+#include "sparse/lanczos_sigma.hpp"
 
 namespace kiv::krylov {
 
@@ -164,7 +165,7 @@ bool sym_state_is_sound(const T* work) {
   const int maxits = i(kMaxits);
   if (mode == 2 ? !in(maxits, 1, maxitn) : maxits != 0) return false;
   if (!in(i(kIts), 0, maxits) || i(kLwreq) < required_sym_work(method, n, maxits)) return false;
-  return method == kCg ? cg_sound(work) : true;
+  return method == kCg ? cg_sound(work) : symmlq_sound(work);
 }
 
 // ---------------------------------------------------------------------------
@@ -586,11 +587,13 @@ int Solver<T>::replacement_true_residual_test() {
 
 template <class T>
 void Solver<T>::record_lanczos(int k, double diag, double offdiag_sq) {
-  if (!s.layout.symmetric || s.I(kSigmaMode) != 2 || k < 1 || k > s.I(kMaxits)) return;
+  // Row MAXITS + 1 is kept for its coupling to row MAXITS only: it gives
+  // the estimate from MAXITS rows its residual bound.
+  if (!s.layout.symmetric || s.I(kSigmaMode) != 2 || k < 1 || k > s.I(kMaxits) + 1) return;
   T* t = work + s.layout.block + static_cast<long>(sym_vectors(s.I(kMethod))) * n;
   t[2 * (k - 1)] = diag;
   t[2 * (k - 1) + 1] = offdiag_sq;
-  s.I(kIts) = k;
+  sigma_from_rows(t, k, s.D(kSigtol), &sigmax, &s.D(kSigerr), &s.I(kIts));
 }
 
 // The end of state 4: stop, monitor or go on.  STOPPED is the failure if
@@ -658,10 +661,7 @@ template <class T>
 int sym_method_kernel(int code, T* u, T* v, const double* wgt, T* work, int* failure) {
   switch (int_field(work, kMethod)) {
     case kCg: return cg_kernel(code, u, v, wgt, work, failure);
-    default:
-      // SYMMLQ's kernel joins here; until then its problems stop at once.
-      *failure = kBreakdown;
-      return kDone;
+    default: return symmlq_kernel(code, u, v, wgt, work, failure);
   }
 }
 
