@@ -5,6 +5,7 @@
 // ICOL or values, or on arrays taken wholly from the input.
 #include <algorithm>
 #include <numeric>
+#include <type_traits>
 #include <vector>
 
 #include "input.hpp"
@@ -43,6 +44,28 @@ void solve(Input& in, int n, const Array<T>& a, int la, const Array<int>& irow,
   if (ifail < 0 || ifail > 3) __builtin_trap();
   // An untouched factor passes every check (IFAIL 1 is a bad CHECK).
   if (intact && ifail > 1) __builtin_trap();
+}
+
+// The Hermitian driver on the factor (perhaps corrupted): every failure of
+// the matrix or the factor is an argument failure or IFAIL 2 or 3.
+void drive(Input& in, int n, int nnz, const Array<kiv2_complex>& a, int la,
+           const Array<int>& irow, const Array<int>& icol, Array<int>& ipiv,
+           const Array<int>& istr, bool intact) {
+  auto meth = in.word({"CG", "SYMMLQ", "cgs", "SYM", " symmlq"});
+  int maxitn = in.range(0, 7) != 0 ? in.range(1, 30) : in.integer(-1, 1);
+  int lwork = in.flag() ? 7 * std::max(n, 0) + 120 : in.integer(0, 300);
+  double tol = in.flag() ? 1e-8 : in.real(), resnrm = -1;
+  int nits = -1;
+  Array<kiv2_complex> b(n), x(n), work(lwork);
+  if (kivfuzz::oversized()) return;
+  in.fill(b);
+  int ifail = 1;
+  F11JQF_HOST(meth.text.get(), &n, &nnz, a.data(), &la, irow.data(), icol.data(), ipiv.data(),
+              istr.data(), b.data(), &tol, &maxitn, x.data(), &resnrm, &nits, work.data(),
+              &lwork, &ifail, meth.len);
+  if (ifail < 0 || ifail > 8) __builtin_trap();
+  if (intact && (ifail == 2 || ifail == 3)) __builtin_trap();
+  if (ifail == 0 && (nits < 0 || nits > maxitn || !(resnrm >= 0.0))) __builtin_trap();
 }
 
 template <class T>
@@ -153,6 +176,9 @@ void factor_and_solve(Input& in) {
     }
   }
   solve(in, n, a, la, irow, icol, ipiv, istr, intact);
+  if constexpr (std::is_same_v<T, kiv2_complex>) {
+    if (in.flag()) drive(in, n, nnz, a, la, irow, icol, ipiv, istr, intact);
+  }
 }
 
 }  // namespace

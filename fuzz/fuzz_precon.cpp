@@ -305,10 +305,38 @@ void hermitian_ssor(Input& in) {
   check(ifail >= 0 && ifail <= 4);
 }
 
+// The Hermitian driver with no, Jacobi or SSOR preconditioning.
+void hermitian_driver(Input& in) {
+  const bool tame = in.range(0, 7) != 7;
+  int n = order(in, tame);
+  const Matrix<z> mat = matrix<z>(in, n, tame, true);
+  int nnz = mat.nnz();
+  auto meth = in.range(0, 3) != 3 ? in.word({"CG", "SYMMLQ", " cg ", "symmlq", "CGS", "SYMM"})
+                                  : in.option("CS");
+  auto precon = in.option("NJS");
+  int maxitn = iterations(in), lwork = workspace(in, n, 1);
+  double omega = in.range(0, 3) != 3 ? 1.1 : in.real();
+  double tol = in.range(0, 3) != 3 ? 1e-8 : in.real(), resnrm = -1;
+  int nits = -1;
+  Array<z> a(nnz), b(n), x(n), work(lwork);
+  Array<double> dinv(n);
+  Array<int> irow(nnz), icol(nnz), iwork(std::int64_t{n} + 1);
+  if (kivfuzz::oversized()) return;
+  place(mat, a, irow, icol);
+  in.fill(b);
+  for (int i = 0; i < n; ++i) x[i] = in.flag() ? z(0) : in.value<z>();
+  int ifail = 1;
+  F11JSF_HOST(meth.text.get(), precon.text.get(), &n, &nnz, a.data(), irow.data(), icol.data(),
+              &omega, b.data(), &tol, &maxitn, x.data(), &resnrm, &nits, dinv.data(),
+              work.data(), &lwork, iwork.data(), &ifail, meth.len, precon.len);
+  check(ifail >= 0 && ifail <= 9);
+  if (ifail == 0) check(std::isfinite(resnrm) && nits >= 0 && nits <= maxitn);
+}
+
 template <class T>
 void one(Input& in) {
   if constexpr (std::is_same_v<T, z>) {
-    if (in.range(0, 4) == 0) return hermitian_ssor(in);
+    if (in.range(0, 4) == 0) return in.flag() ? hermitian_ssor(in) : hermitian_driver(in);
   }
   switch (in.range(0, 3)) {
     case 0:

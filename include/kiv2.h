@@ -7194,6 +7194,199 @@ KIV_API int KIV_CALL F11JRF(int n, int nnz, const kiv2_complex* a, const int* ir
                             const kiv2_complex* y, kiv2_complex* x, int* iwork, char* record,
                             int* ifail, int check_len, int record_len);
 
+/**
+ * @brief Host wrapper of F11JQF: every argument by address, followed by the length of METHOD;
+ *        it poisons RESNRM, NITS and WORK and calls F11JQF with its own message record.
+ *
+ * @param[in]      method     as METHOD of F11JQF
+ * @param[in]      n          as N of F11JQF, by address
+ * @param[in]      nnz        as NNZ of F11JQF, by address
+ * @param[in]      a          as A of F11JQF
+ * @param[in]      la         as LA of F11JQF, by address
+ * @param[in]      irow       as IROW of F11JQF
+ * @param[in]      icol       as ICOL of F11JQF
+ * @param[in]      ipiv       as IPIV of F11JQF
+ * @param[in]      istr       as ISTR of F11JQF
+ * @param[in]      b          as B of F11JQF
+ * @param[in]      tol        as TOL of F11JQF, by address
+ * @param[in]      maxitn     as MAXITN of F11JQF, by address
+ * @param[in,out]  x          as X of F11JQF
+ * @param[out]     resnrm     as RESNRM of F11JQF
+ * @param[out]     nits       as NITS of F11JQF
+ * @param[out]     work       as WORK of F11JQF
+ * @param[in]      lwork      as LWORK of F11JQF, by address
+ * @param[in,out]  ifail      as IFAIL of F11JQF
+ * @param[in]      method_len length of METHOD, >= 1
+ * @return the final IFAIL
+ * @par IFAIL
+ * As F11JQF.
+ * @par Workspace
+ * As F11JQF.
+ */
+KIV_API int KIV_CALL F11JQF_HOST(const char* method, const int* n, const int* nnz, /* _q18583@76 */
+                                 const kiv2_complex* a, const int* la, const int* irow,
+                                 const int* icol, int* ipiv, const int* istr,
+                                 const kiv2_complex* b, const double* tol, const int* maxitn,
+                                 kiv2_complex* x, double* resnrm, int* nits, kiv2_complex* work,
+                                 const int* lwork, int* ifail, int method_len);
+/**
+ * @brief Solves a complex Hermitian system A x = b by CG or SYMMLQ with the incomplete
+ *        Cholesky factor computed by F11JNF as preconditioner.
+ *
+ * The driver checks the matrix, sets up F11GRF (infinity norm, ITERM = 1, ||A|| the largest
+ * row sum of |re| + |im| over the full matrix), answers F11GSF's requests with F11XSF and the
+ * solve of F11JPF (the factor checked on the first request only), and fetches NITS and
+ * RESNRM from F11GTF on success.
+ *
+ * @param[in]      method     "CG" (A positive definite) or "SYMMLQ" (A may be indefinite),
+ *                            blanks and case ignored
+ * @param[in]      n          order, >= 1
+ * @param[in]      nnz        entries of the lower triangle of A, 1 <= NNZ <= N(N+1)/2
+ * @param[in]      a          complex, LA elements: A in sorted SCS storage (1..NNZ), then the
+ *                            factor as F11JNF returned it
+ * @param[in]      la         length of A, IROW and ICOL, >= 2 NNZ
+ * @param[in]      irow       row indices, LA elements, as F11JNF returned them
+ * @param[in]      icol       column indices, LA elements, as F11JNF returned them
+ * @param[in]      ipiv       the pivot order of F11JNF, N elements
+ * @param[in]      istr       the factor's row starts of F11JNF, N+1 elements
+ * @param[in]      b          complex: right-hand side, N elements
+ * @param[in]      tol        tolerance, < 1 (<= 0: the default sqrt(eps))
+ * @param[in]      maxitn     iteration limit, >= 1
+ * @param[in,out]  x          complex, N elements: initial guess on entry, solution on exit
+ * @param[out]     resnrm     the final residual norm (set only when IFAIL = 0)
+ * @param[out]     nits       iterations done (set only when IFAIL = 0)
+ * @param[out]     work       complex workspace, LWORK elements
+ * @param[in]      lwork      length of WORK: >= 6N + 120 for CG, >= 7N + 120 for SYMMLQ
+ * @param[out]     record     the message record, at least 200 characters: "NONE" on success,
+ *                            else the routine name, the error number, the message label and
+ *                            its values
+ * @param[in,out]  ifail      on entry how an error is reported (0, -1, 1, 11 or -13: see the
+ *                            conventions of kiv2.h); on exit 0 or an error number listed under
+ *                            IFAIL
+ * @param[in]      method_len length of METHOD, >= 1
+ * @param[in]      record_len length of RECORD, >= 200
+ * @return the final IFAIL
+ * @par IFAIL
+ * - 1: N, NNZ, LA, LWORK, METHOD, TOL or MAXITN invalid
+ * - 2: an index of A out of range, an entry out of order or a repeated location (A, IROW or
+ *      ICOL corrupted since F11JNF)
+ * - 3: the factor is not a valid SCS factor (corrupted since F11JNF)
+ * - 4: the requested accuracy could not be reached; a reasonable one was
+ * - 5: no convergence within MAXITN iterations
+ * - 6: the preconditioner appears not to be positive definite
+ * - 7: A appears not to be positive definite (CG)
+ * - 8: an unexpected failure of an inner routine
+ * @par Workspace
+ * WORK: 6N + 120 (CG) or 7N + 120 (SYMMLQ) complex elements.
+ * @par Example
+ * tests/precon/hermitian_drivers_test.cpp.
+ */
+KIV_API int KIV_CALL F11JQF(const char* method, int n, int nnz, const kiv2_complex* a, /* _q18774@88 */
+                            int la, const int* irow, const int* icol, int* ipiv,
+                            const int* istr, const kiv2_complex* b, double tol, int maxitn,
+                            kiv2_complex* x, double* resnrm, int* nits, kiv2_complex* work,
+                            int lwork, char* record, int* ifail, int method_len, int record_len);
+
+/**
+ * @brief Host wrapper of F11JSF: every argument by address, followed by the lengths of METHOD
+ *        and PRECON; it poisons RESNRM, NITS, DINV, WORK and IWORK and calls F11JSF with its
+ *        own message record.
+ *
+ * @param[in]      method     as METHOD of F11JSF
+ * @param[in]      precon     as PRECON of F11JSF
+ * @param[in]      n          as N of F11JSF, by address
+ * @param[in]      nnz        as NNZ of F11JSF, by address
+ * @param[in]      a          as A of F11JSF
+ * @param[in]      irow       as IROW of F11JSF
+ * @param[in]      icol       as ICOL of F11JSF
+ * @param[in]      omega      as OMEGA of F11JSF, by address
+ * @param[in]      b          as B of F11JSF
+ * @param[in]      tol        as TOL of F11JSF, by address
+ * @param[in]      maxitn     as MAXITN of F11JSF, by address
+ * @param[in,out]  x          as X of F11JSF
+ * @param[out]     resnrm     as RESNRM of F11JSF
+ * @param[out]     nits       as NITS of F11JSF
+ * @param[out]     dinv       as DINV of F11JSF
+ * @param[out]     work       as WORK of F11JSF
+ * @param[in]      lwork      as LWORK of F11JSF, by address
+ * @param[out]     iwork      as IWORK of F11JSF
+ * @param[in,out]  ifail      as IFAIL of F11JSF
+ * @param[in]      method_len length of METHOD, >= 1
+ * @param[in]      precon_len length of PRECON, >= 1 (only its first character is read)
+ * @return the final IFAIL
+ * @par IFAIL
+ * As F11JSF.
+ * @par Workspace
+ * As F11JSF.
+ */
+KIV_API int KIV_CALL F11JSF_HOST(const char* method, const char* precon,           /* _q48075@84 */
+                                 const int* n, const int* nnz, const kiv2_complex* a,
+                                 const int* irow, const int* icol, const double* omega,
+                                 const kiv2_complex* b, const double* tol, const int* maxitn,
+                                 kiv2_complex* x, double* resnrm, int* nits, double* dinv,
+                                 kiv2_complex* work, const int* lwork, int* iwork, int* ifail,
+                                 int method_len, int precon_len);
+/**
+ * @brief Solves a complex Hermitian system A x = b by CG or SYMMLQ with no, Jacobi or SSOR
+ *        preconditioning.
+ *
+ * As F11JQF, with the preconditioner built from A: M = D (Jacobi) or the SSOR matrix of
+ * F11JRF with OMEGA.  Each row must end with its diagonal entry, whose imaginary part may be
+ * at most 10 eps in magnitude (it is ignored) and whose real part must not be zero; PRECON =
+ * 'N' does not look at the diagonal.
+ *
+ * @param[in]      method     "CG" or "SYMMLQ", blanks and case ignored
+ * @param[in]      precon     'N' none, 'J' Jacobi, 'S' SSOR
+ * @param[in]      n          order, >= 1
+ * @param[in]      nnz        entries of the lower triangle of A, 1 <= NNZ <= N(N+1)/2
+ * @param[in]      a          complex: the lower triangle of A in sorted SCS storage, NNZ
+ *                            elements
+ * @param[in]      irow       row indices, NNZ elements, 1..N
+ * @param[in]      icol       column indices, NNZ elements, 1..IROW(I)
+ * @param[in]      omega      relaxation parameter, 0 < OMEGA < 2 (read only with PRECON = 'S')
+ * @param[in]      b          complex: right-hand side, N elements
+ * @param[in]      tol        tolerance, < 1 (<= 0: the default sqrt(eps))
+ * @param[in]      maxitn     iteration limit, >= 1
+ * @param[in,out]  x          complex, N elements: initial guess on entry, solution on exit
+ * @param[out]     resnrm     the final residual norm (set only when IFAIL = 0)
+ * @param[out]     nits       iterations done (set only when IFAIL = 0)
+ * @param[out]     dinv       N reals: 1/re(A(i,i)) (PRECON 'J' or 'S')
+ * @param[out]     work       complex workspace, LWORK elements
+ * @param[in]      lwork      length of WORK: >= 6N + 120 for CG, >= 7N + 120 for SYMMLQ
+ * @param[out]     iwork      workspace, N+1 elements: the row starts
+ * @param[out]     record     the message record, at least 200 characters: "NONE" on success,
+ *                            else the routine name, the error number, the message label and
+ *                            its values
+ * @param[in,out]  ifail      on entry how an error is reported (0, -1, 1, 11 or -13: see the
+ *                            conventions of kiv2.h); on exit 0 or an error number listed under
+ *                            IFAIL
+ * @param[in]      method_len length of METHOD, >= 1
+ * @param[in]      precon_len length of PRECON, >= 1 (only its first character is read)
+ * @param[in]      record_len length of RECORD, >= 200
+ * @return the final IFAIL
+ * @par IFAIL
+ * - 1: N, NNZ, PRECON, OMEGA, LWORK, METHOD, TOL or MAXITN invalid
+ * - 2: an index out of range, an entry out of order or a repeated location
+ * - 3: a row without a diagonal entry, or a diagonal entry with zero real part (PRECON 'J'
+ *      or 'S')
+ * - 4: the requested accuracy could not be reached; a reasonable one was
+ * - 5: no convergence within MAXITN iterations
+ * - 6: the preconditioner appears not to be positive definite
+ * - 7: A appears not to be positive definite (CG)
+ * - 8: an unexpected failure of an inner routine
+ * - 9: a diagonal entry with an imaginary part above 10 eps (PRECON 'J' or 'S')
+ * @par Workspace
+ * WORK: 6N + 120 (CG) or 7N + 120 (SYMMLQ) complex elements; IWORK: N+1.
+ * @par Example
+ * tests/precon/hermitian_drivers_test.cpp.
+ */
+KIV_API int KIV_CALL F11JSF(const char* method, const char* precon, int n, int nnz, /* _q99232@100 */
+                            const kiv2_complex* a, const int* irow, const int* icol,
+                            double omega, const kiv2_complex* b, double tol, int maxitn,
+                            kiv2_complex* x, double* resnrm, int* nits, double* dinv,
+                            kiv2_complex* work, int lwork, int* iwork, char* record, int* ifail,
+                            int method_len, int precon_len, int record_len);
+
 /* ===================================================================== */
 /* Sorting and ranking                                                    */
 /* ===================================================================== */

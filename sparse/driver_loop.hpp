@@ -10,6 +10,7 @@
 #include <complex>
 #include <cstring>
 
+#include "sorting/sorting.hpp"
 #include "sparse/precon.hpp"
 
 namespace kiv::precon {
@@ -51,6 +52,23 @@ bool storage_ok(Reporter& rep, const Msgs& msg, int n, int nnz, const int* irow,
   report_storage(rep, c, n, nnz, irow, icol, 1, 2, [&msg](int code) { return msg[code - 1]; },
                  sym);
   return false;
+}
+
+// PRECON of a driver built on A ('N', 'J' or 'S'; with 'S', 0 < OMEGA < 2):
+// its letter, or 0 after reporting the failure with IFAIL 1.
+template <class Msgs>
+char precon_letter(Reporter& rep, const Msgs& msg, int precon_label, int omega_label,
+                   const char* precon, int precon_len, double omega) {
+  const char p = sorting::option_letter(precon, precon_len);
+  if (p != 'N' && p != 'J' && p != 'S') {
+    rep.fail(1, msg[precon_label], sorting::Letter(precon, precon_len).text);
+    return 0;
+  }
+  if (p == 'S' && !(omega > 0.0 && omega < 2.0)) {
+    rep.fail(1, msg[omega_label], omega);
+    return 0;
+  }
+  return p;
 }
 
 // The run of a driver with family F after its own checks.  WORK(1..N) is V;

@@ -9,15 +9,11 @@
 #include <cstring>
 
 #include "frame/constants.hpp"
-#include "sorting/sorting.hpp"
 #include "sparse/driver_loop.hpp"
 #include "sparse/krylov.hpp"
 
 namespace kiv::precon {
 namespace {
-
-using sorting::Letter;
-using sorting::option_letter;
 
 // The messages every driver shares, in this order; the ILU drivers append
 // LA and the invalid-factor message, the others PRECON, OMEGA and the
@@ -213,9 +209,8 @@ int plain_driver(const char* method, const char* precon, int n, int nnz, const T
     return rep.finish(ifail);
   };
   if (!storage_ok(rep, msg, n, nnz, irow, icol, false)) return rep.finish(ifail);
-  const char p = option_letter(precon, precon_len);
-  if (p != 'N' && p != 'J' && p != 'S') return fail(1, kMsgPrecon, Letter(precon, precon_len).text);
-  if (p == 'S' && !(omega > 0.0 && omega < 2.0)) return fail(1, kMsgOmega, omega);
+  const char p = precon_letter(rep, msg, kMsgPrecon, kMsgOmega, precon, precon_len, omega);
+  if (p == 0) return rep.finish(ifail);
   const int shift = p == 'N' ? 0 : n;
   const long long need = requirement(method, method_len, n, m, krylov::kBlockLen<T>, shift);
   if (lwork < need) return fail(1, kMsgLwork, lwork, clamp_requirement(need));

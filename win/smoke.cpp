@@ -568,65 +568,6 @@ void sparse_ichol_solve() {
                                           std::complex<double>(-1.0, 0.5));
 }
 
-// CG by reverse communication on the same Hermitian tridiagonal matrix,
-// through the host wrappers: set-up, the caller's products until the end,
-// then the monitoring call.
-template <class T>
-void sparse_cg_case(const char* what, const char* setup_export, const char* iterate_export,
-                    const char* monitor_export, T off) {
-  if (!present(setup_export, what)) return;
-  const int n = 8, iterm = 1, maxitn = 50, maxits = 0, monit = 0, lwork = 120 + 5 * n;
-  const double tol = 1e-12, anorm = 0.0, sigmax = 0.0, sigtol = 0.0;
-  std::vector<T> u(n, T(0.0)), v(n), work(lwork);
-  std::vector<double> wgt(n, 1.0);
-  for (int i = 1; i <= n; ++i) {
-    v[i - 1] = T(4.0 * i);
-    if (i > 1) v[i - 1] += off * T(i - 1.0);
-    if (i < n) v[i - 1] += conjugate(off) * T(i + 1.0);
-  }
-  int lwreq = 0, ifail = 0;
-  using Setup = int(KIV_CALL*)(const char*, const char*, const char*, const char*, const char*,
-                               const int*, const int*, const double*, const int*, const double*,
-                               const double*, const double*, const int*, const int*, int*, T*,
-                               const int*, int*, int, int, int, int, int);
-  entry<Setup>(setup_export)("CG", "N", "N", "1", "N", &iterm, &n, &tol, &maxitn, &anorm,
-                             &sigmax, &sigtol, &maxits, &monit, &lwreq, work.data(), &lwork,
-                             &ifail, 2, 1, 1, 1, 1);
-  using Iterate = int(KIV_CALL*)(int*, T*, T*, const double*, T*, const int*, int*);
-  int irevcm = 0, calls = 0;
-  while (ifail == 0 && calls++ < 1000) {
-    entry<Iterate>(iterate_export)(&irevcm, u.data(), v.data(), wgt.data(), work.data(), &lwork,
-                                   &ifail);
-    if (irevcm == 4) break;
-    if (irevcm == 1 || irevcm == -1) {  // A is Hermitian: A^H U = A U
-      for (int i = 0; i < n; ++i) {
-        v[i] = T(4.0) * u[i];
-        if (i > 0) v[i] += off * u[i - 1];
-        if (i < n - 1) v[i] += conjugate(off) * u[i + 1];
-      }
-    }
-  }
-  int itn = 0, its = 0;
-  double stplhs = 0, stprhs = 0, anorm_out = 0, sigmax_out = 0, sigerr = 0;
-  int mfail = 0;
-  using Monitor = int(KIV_CALL*)(int*, double*, double*, double*, double*, int*, double*,
-                                 const T*, const int*, int*);
-  entry<Monitor>(monitor_export)(&itn, &stplhs, &stprhs, &anorm_out, &sigmax_out, &its, &sigerr,
-                                 work.data(), &lwork, &mfail);
-  double err = 0;
-  for (int i = 0; i < n; ++i) err = std::fmax(err, std::abs(u[i] - T(i + 1.0)));
-  check(ifail == 0 && mfail == 0 && err <= 1e-9 && itn >= 1 && stplhs <= stprhs, what,
-        "IFAIL " + std::to_string(ifail) + ", error " + std::to_string(err));
-}
-
-void sparse_cg_solve() {
-  sparse_cg_case<double>("CG by reverse communication (F11GDF, F11GEF, F11GFF)", "_q70763@92",
-                         "_q98114@28", "_q39747@40", -1.0);
-  sparse_cg_case<std::complex<double>>(
-      "complex CG by reverse communication (F11GRF, F11GSF, F11GTF)", "_q24675@92", "_q89008@28",
-      "_q94429@40", std::complex<double>(-1.0, 0.5));
-}
-
 // The Hermitian tridiagonal matrix (4 on the diagonal, -1 + 0.5i below):
 // the SSOR solve with OMEGA = 1 maps (D + L) e1 = 4 e1 + A(2,1) e2 back to
 // e1; the drivers solve A x = y for x(i) = i by CG, with the incomplete
@@ -712,6 +653,65 @@ void sparse_hermitian() {
     check(ifail == 0 && err <= 1e-9, "Hermitian solve, CG with incomplete Cholesky (F11JQF, _q18583@76)",
           "IFAIL " + std::to_string(ifail) + ", error " + std::to_string(err));
   }
+}
+
+// CG by reverse communication on the same Hermitian tridiagonal matrix,
+// through the host wrappers: set-up, the caller's products until the end,
+// then the monitoring call.
+template <class T>
+void sparse_cg_case(const char* what, const char* setup_export, const char* iterate_export,
+                    const char* monitor_export, T off) {
+  if (!present(setup_export, what)) return;
+  const int n = 8, iterm = 1, maxitn = 50, maxits = 0, monit = 0, lwork = 120 + 5 * n;
+  const double tol = 1e-12, anorm = 0.0, sigmax = 0.0, sigtol = 0.0;
+  std::vector<T> u(n, T(0.0)), v(n), work(lwork);
+  std::vector<double> wgt(n, 1.0);
+  for (int i = 1; i <= n; ++i) {
+    v[i - 1] = T(4.0 * i);
+    if (i > 1) v[i - 1] += off * T(i - 1.0);
+    if (i < n) v[i - 1] += conjugate(off) * T(i + 1.0);
+  }
+  int lwreq = 0, ifail = 0;
+  using Setup = int(KIV_CALL*)(const char*, const char*, const char*, const char*, const char*,
+                               const int*, const int*, const double*, const int*, const double*,
+                               const double*, const double*, const int*, const int*, int*, T*,
+                               const int*, int*, int, int, int, int, int);
+  entry<Setup>(setup_export)("CG", "N", "N", "1", "N", &iterm, &n, &tol, &maxitn, &anorm,
+                             &sigmax, &sigtol, &maxits, &monit, &lwreq, work.data(), &lwork,
+                             &ifail, 2, 1, 1, 1, 1);
+  using Iterate = int(KIV_CALL*)(int*, T*, T*, const double*, T*, const int*, int*);
+  int irevcm = 0, calls = 0;
+  while (ifail == 0 && calls++ < 1000) {
+    entry<Iterate>(iterate_export)(&irevcm, u.data(), v.data(), wgt.data(), work.data(), &lwork,
+                                   &ifail);
+    if (irevcm == 4) break;
+    if (irevcm == 1 || irevcm == -1) {  // A is Hermitian: A^H U = A U
+      for (int i = 0; i < n; ++i) {
+        v[i] = T(4.0) * u[i];
+        if (i > 0) v[i] += off * u[i - 1];
+        if (i < n - 1) v[i] += conjugate(off) * u[i + 1];
+      }
+    }
+  }
+  int itn = 0, its = 0;
+  double stplhs = 0, stprhs = 0, anorm_out = 0, sigmax_out = 0, sigerr = 0;
+  int mfail = 0;
+  using Monitor = int(KIV_CALL*)(int*, double*, double*, double*, double*, int*, double*,
+                                 const T*, const int*, int*);
+  entry<Monitor>(monitor_export)(&itn, &stplhs, &stprhs, &anorm_out, &sigmax_out, &its, &sigerr,
+                                 work.data(), &lwork, &mfail);
+  double err = 0;
+  for (int i = 0; i < n; ++i) err = std::fmax(err, std::abs(u[i] - T(i + 1.0)));
+  check(ifail == 0 && mfail == 0 && err <= 1e-9 && itn >= 1 && stplhs <= stprhs, what,
+        "IFAIL " + std::to_string(ifail) + ", error " + std::to_string(err));
+}
+
+void sparse_cg_solve() {
+  sparse_cg_case<double>("CG by reverse communication (F11GDF, F11GEF, F11GFF)", "_q70763@92",
+                         "_q98114@28", "_q39747@40", -1.0);
+  sparse_cg_case<std::complex<double>>(
+      "complex CG by reverse communication (F11GRF, F11GSF, F11GTF)", "_q24675@92", "_q89008@28",
+      "_q94429@40", std::complex<double>(-1.0, 0.5));
 }
 
 }  // namespace
