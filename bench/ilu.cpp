@@ -13,18 +13,15 @@
 // sizes up to 10^6.
 #include <benchmark/benchmark.h>
 
-#include <ctime>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <iterator>
-#include <map>
-#include <tuple>
 #include <string>
 #include <vector>
 
 #include "kiv2.h"
+#include "sparse_problems.hpp"
 
 #ifdef KIV2_HAVE_EIGEN
 #include <Eigen/IterativeLinearSolvers>
@@ -36,47 +33,12 @@ namespace {
 
 constexpr double kTol = 1e-8;
 
-// A matrix in sorted coordinate storage with room behind it for a factor.
-struct Problem {
-  int n = 0, nnz = 0;
-  std::vector<double> a;
-  std::vector<int> irow, icol;
-};
-
-// 2-D (five-point) or 3-D (seven-point) -Laplace(u) + c . grad(u) on a
-// grid of SIDE points a direction, central differences; PECLET 0 is
-// Poisson.
-Problem make(int dim, int side, double peclet) {
-  Problem p;
-  const int n = dim == 2 ? side * side : side * side * side;
-  p.n = n;
-  const int stride[3] = {1, side, side * side};
-  const double c = peclet / 2.0;
-  auto add = [&](int i, int j, double v) {
-    p.irow.push_back(i + 1);
-    p.icol.push_back(j + 1);
-    p.a.push_back(v);
-  };
-  for (int i = 0; i < n; ++i) {
-    int coord[3] = {i % side, (i / side) % side, i / (side * side)};
-    for (int d = dim - 1; d >= 0; --d)
-      if (coord[d] > 0) add(i, i - stride[d], -1.0 - (d == 0 ? c : c / 2));
-    add(i, i, 2.0 * dim);
-    for (int d = 0; d < dim; ++d)
-      if (coord[d] < side - 1) add(i, i + stride[d], -1.0 + (d == 0 ? c : c / 2));
-  }
-  // Sorted by column within a row: the lower neighbours were added from
-  // the farthest, the upper from the nearest.
-  p.nnz = static_cast<int>(p.a.size());
-  return p;
-}
+using kivbench::cpu_seconds;
+using kivbench::Problem;
+using kivbench::sizes;
 
 const Problem& cached(int dim, int side, double peclet) {
-  static std::map<std::tuple<int, int, double>, Problem> cache;
-  auto key = std::make_tuple(dim, side, peclet);
-  auto it = cache.find(key);
-  if (it == cache.end()) it = cache.emplace(key, make(dim, side, peclet)).first;
-  return it->second;
+  return kivbench::cached_grid(dim, side, peclet, false);
 }
 
 struct Factor {
@@ -137,29 +99,9 @@ struct Fill {
 };
 const Fill kFills[] = {{"L0", 0, 0.0}, {"L1", 1, 0.0}, {"L2", 2, 0.0}, {"D1e-2", -1, 1e-2}};
 
-// Process CPU time: the machine is shared, wall time is not ours.
-double cpu_seconds() { return static_cast<double>(std::clock()) / CLOCKS_PER_SEC; }
-
-bool large() { return std::getenv("KIV2_BENCH_LARGE") != nullptr; }
-int sizes() { return large() ? 4 : 3; }
-
-// Nanoseconds per factor entry, by case and fill, then by n.
-std::map<std::string, std::map<int, double>>& per_entry() {
-  static std::map<std::string, std::map<int, double>> m;
-  return m;
-}
-
-void print_flatness() {
-  if (per_entry().empty()) return;
-  std::printf("\n%-24s %12s %12s %10s\n", "F11DAF time per entry", "smallest n", "largest n",
-              "ratio");
-  for (const auto& [key, by_n] : per_entry()) {
-    if (by_n.size() < 2) continue;
-    const auto lo = by_n.begin();
-    const auto hi = std::prev(by_n.end());
-    std::printf("%-24s %9.1f ns %9.1f ns %10.2f\n", key.c_str(), lo->second, hi->second,
-                hi->second / lo->second);
-  }
+kivbench::Flatness& flatness() {
+  static kivbench::Flatness f("F11DAF time per entry");
+  return f;
 }
 
 void bm_factor(benchmark::State& state, const Case& c, const Fill& fl, int side) {
@@ -183,7 +125,7 @@ void bm_factor(benchmark::State& state, const Case& c, const Fill& fl, int side)
   state.counters["n"] = p.n;
   state.counters["nnzfac"] = f.nnzfac;
   state.counters["ns/entry"] = ns;
-  per_entry()[std::string(c.name) + "/" + fl.name][p.n] = ns;
+  flatness().record(std::string(c.name) + "/" + fl.name, p.n, ns);
 }
 
 // F11DCF on an ILU(0) factor, from x = 0; returns the iterations.
@@ -301,21 +243,12 @@ void bm_triangular(benchmark::State& state, const Case& c, int side, bool kiv) {
 #ifdef KIV2_HAVE_EIGEN
 using SpMat = Eigen::SparseMatrix<double, Eigen::RowMajor>;
 
-SpMat to_eigen(const Problem& p) {
-  std::vector<Eigen::Triplet<double>> t;
-  t.reserve(p.nnz);
-  for (int k = 0; k < p.nnz; ++k) t.emplace_back(p.irow[k] - 1, p.icol[k] - 1, p.a[k]);
-  SpMat a(p.n, p.n);
-  a.setFromTriplets(t.begin(), t.end());
-  return a;
-}
-
 // IncompleteLUT at about ILU(0)'s fill: at most as many entries a row as A
 // has (fill factor 1), small ones dropped.
 template <class Solver>
 void bm_eigen_solve(benchmark::State& state, const Case& c, int side, int restart) {
   const Problem& p = cached(c.dim, side, c.peclet);
-  const SpMat a = to_eigen(p);
+  const SpMat a = kivbench::to_eigen<SpMat>(p);
   Solver solver;
   solver.preconditioner().setDroptol(1e-4);
   solver.preconditioner().setFillfactor(1);
@@ -400,8 +333,8 @@ int register_all() {
           ->Unit(benchmark::kMicrosecond);
     }
   }
-  per_entry();  // constructed first, so destroyed after the table is printed
-  std::atexit(print_flatness);
+  flatness();  // constructed first, so destroyed after the table is printed
+  std::atexit([] { flatness().print(); });
   return 0;
 }
 const int kRegistered = register_all();

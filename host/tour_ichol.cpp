@@ -1,13 +1,16 @@
-// Tour stop of the incomplete Cholesky preconditioner: the stiffness matrix
-// bcsstk01, brought into symmetric coordinate storage here, factorised by
-// F11JAF at two fill levels and used by a preconditioned conjugate
-// gradient iteration that the stop drives itself, each preconditioner
-// application one call of F11JBF.
+// Tour stops of the incomplete Cholesky preconditioner with the library's
+// conjugate gradients by reverse communication: the stiffness matrix
+// bcsstk01 (real, F11JAF/F11JBF with F11GDF/F11GEF/F11GFF and the product
+// F11XEF), and a Hermitian magnetic Laplacian on a grid (F11JNF/F11JPF
+// with F11GRF/F11GSF/F11GTF and F11XSF).  Each stop answers the solver's
+// requests itself and prints the iterations and the true residual.
 #include <algorithm>
 #include <cmath>
+#include <complex>
 #include <cstdio>
 #include <string>
 #include <tuple>
+#include <type_traits>
 #include <vector>
 
 #include "mmio.hpp"
@@ -15,21 +18,39 @@
 
 namespace {
 
-using Factor = int(KIV_CALL*)(const int*, const int*, double*, const int*, int*, int*,
-                              const int*, const double*, const char*, const double*,
-                              const char*, int*, int*, int*, int*, int*, const int*, int*, int,
-                              int);
-using Solve = int(KIV_CALL*)(const int*, const double*, const int*, const int*, const int*, int*,
-                             const int*, const char*, const double*, double*, int*, int);
+using Complex = std::complex<double>;
 
+template <class T>
+struct Entries;
+template <>
+struct Entries<double> {
+  decltype(&F11JAF_HOST) factor = kivhost::resolve<decltype(&F11JAF_HOST)>("_q99068@80");
+  decltype(&F11JBF_HOST) solve = kivhost::resolve<decltype(&F11JBF_HOST)>("_q77786@48");
+  decltype(&F11GDF_HOST) setup = kivhost::resolve<decltype(&F11GDF_HOST)>("_q70763@92");
+  decltype(&F11GEF_HOST) iterate = kivhost::resolve<decltype(&F11GEF_HOST)>("_q98114@28");
+  decltype(&F11GFF_HOST) monitor = kivhost::resolve<decltype(&F11GFF_HOST)>("_q39747@40");
+  decltype(&F11XEF_HOST) product = kivhost::resolve<decltype(&F11XEF_HOST)>("_q52022@40");
+};
+template <>
+struct Entries<Complex> {
+  decltype(&F11JNF_HOST) factor = kivhost::resolve<decltype(&F11JNF_HOST)>("_q63420@80");
+  decltype(&F11JPF_HOST) solve = kivhost::resolve<decltype(&F11JPF_HOST)>("_q43905@48");
+  decltype(&F11GRF_HOST) setup = kivhost::resolve<decltype(&F11GRF_HOST)>("_q24675@92");
+  decltype(&F11GSF_HOST) iterate = kivhost::resolve<decltype(&F11GSF_HOST)>("_q89008@28");
+  decltype(&F11GTF_HOST) monitor = kivhost::resolve<decltype(&F11GTF_HOST)>("_q94429@40");
+  decltype(&F11XSF_HOST) product = kivhost::resolve<decltype(&F11XSF_HOST)>("_q30820@40");
+};
+
+// A lower triangle in symmetric coordinate storage, sorted.
+template <class T>
 struct Scs {
   int n = 0;
-  std::vector<double> a;
+  std::vector<T> a;
   std::vector<int> irow, icol;
 };
 
 // The lower triangle of a real symmetric file, sorted by row and column.
-bool read_scs(const std::string& path, Scs* s) {
+bool read_scs(const std::string& path, Scs<double>* s) {
   try {
     const kivhost::mm::Matrix m = kivhost::mm::read(path);
     if (m.complex || m.rows != m.cols || !m.coordinate) return false;
@@ -46,96 +67,135 @@ bool read_scs(const std::string& path, Scs* s) {
   }
 }
 
-// y = A x from the lower triangle.
-void product(const Scs& s, int nnz, const std::vector<double>& x, std::vector<double>& y) {
-  std::fill(y.begin(), y.end(), 0.0);
-  for (int k = 0; k < nnz; ++k) {
-    const int i = s.irow[k] - 1, j = s.icol[k] - 1;
-    y[i] += s.a[k] * x[j];
-    if (i != j) y[j] += s.a[k] * x[i];
+// The magnetic Laplacian on a SIDE x SIDE grid: 4.1 on the diagonal and
+// -exp(i theta) between neighbours, the phase growing along the grid as a
+// magnetic field would make it; Hermitian positive definite.
+Scs<Complex> magnetic_laplacian(int side) {
+  Scs<Complex> s;
+  s.n = side * side;
+  auto add = [&s](int i, int j, Complex v) {
+    s.irow.push_back(i + 1), s.icol.push_back(j + 1), s.a.push_back(v);
+  };
+  for (int i = 0; i < s.n; ++i) {
+    const int x = i % side, y = i / side;
+    if (y > 0) add(i, i - side, -std::polar(1.0, 0.3 * x));
+    if (x > 0) add(i, i - 1, -std::polar(1.0, -0.1 * y));
+    add(i, i, 4.1);
   }
+  return s;
 }
 
-double norm(const std::vector<double>& v) {
-  double s = 0.0;
-  for (double e : v) s += e * e;
-  return std::sqrt(s);
+template <class T>
+double magnitude(T v) {
+  return std::abs(v);
+}
+
+// CG by reverse communication on S (its lower triangle), b = A e, without
+// a preconditioner (LFILL < 0) or with IC(LFILL); one table row.
+template <class T>
+void cg_row(Entries<T>& lib, Scs<T> s, int lfill) {
+  const int n = s.n, nnz = static_cast<int>(s.a.size());
+  std::vector<T> ones(n, T(1.0)), b(n);
+  int ifail = 1;
+  lib.product(&n, &nnz, s.a.data(), s.irow.data(), s.icol.data(), "C", ones.data(), b.data(),
+              &ifail, 1);
+  if (ifail != 0) return;
+
+  // The factor behind the matrix: room for a complete one.
+  const int la = 2 * nnz + n * (n + 1) / 2;
+  s.a.resize(la), s.irow.resize(la), s.icol.resize(la);
+  std::vector<int> ipiv(n), istr(n + 1);
+  int nnzfac = 0, npvmod = 0;
+  if (lfill >= 0) {
+    const int liwork = 2 * la - 3 * nnz + 7 * n + 1;
+    std::vector<int> iwork(liwork);
+    const double dtol = 0.0, dshift = 0.0;
+    ifail = 0;
+    lib.factor(&n, &nnz, s.a.data(), &la, s.irow.data(), s.icol.data(), &lfill, &dtol, "N",
+               &dshift, "M", ipiv.data(), istr.data(), &nnzfac, &npvmod, iwork.data(), &liwork,
+               &ifail, 1, 1);
+  }
+
+  const int iterm = 1, maxitn = 2000, monit = 0;
+  const double tol = 1e-10, anorm = 0.0, sigmax = 0.0, sigtol = 0.0;
+  const char* precon = lfill >= 0 ? "P" : "N";
+  int lwreq = 0, lwork = 120 + 5 * n;
+  std::vector<T> work(lwork), x(n, T(0.0)), v = b;
+  std::vector<double> wgt(n, 1.0);
+  ifail = 0;
+  lib.setup("CG", precon, "N", "I", "N", &iterm, &n, &tol, &maxitn, &anorm, &sigmax, &sigtol,
+            &maxitn, &monit, &lwreq, work.data(), &lwork, &ifail, 2, 1, 1, 1, 1);
+  int irevcm = 0;
+  for (;;) {
+    ifail = 1;
+    lib.iterate(&irevcm, x.data(), v.data(), wgt.data(), work.data(), &lwork, &ifail);
+    if (irevcm == 4) break;
+    int f = 1;
+    if (irevcm == 1 || irevcm == -1)
+      lib.product(&n, &nnz, s.a.data(), s.irow.data(), s.icol.data(), "N", x.data(), v.data(),
+                  &f, 1);
+    else if (irevcm == 2)
+      lib.solve(&n, s.a.data(), &la, s.irow.data(), s.icol.data(), ipiv.data(), istr.data(), "N",
+                x.data(), v.data(), &f, 1);
+    if (f != 0) irevcm = 6;
+  }
+  int itn = 0, its = 0, mfail = 0;
+  double lhs = 0.0, rhs = 0.0, an = 0.0, sg = 0.0, sigerr = 0.0;
+  lib.monitor(&itn, &lhs, &rhs, &an, &sg, &its, &sigerr, work.data(), &lwork, &mfail);
+
+  // The true residual b - A x, and the error against e.
+  std::vector<T> ax(n);
+  int pfail = 1;
+  lib.product(&n, &nnz, s.a.data(), s.irow.data(), s.icol.data(), "N", x.data(), ax.data(),
+              &pfail, 1);
+  double res = 0.0, bnorm = 0.0, err = 0.0;
+  for (int i = 0; i < n; ++i) {
+    res = std::fmax(res, magnitude(b[i] - ax[i]));
+    bnorm = std::fmax(bnorm, magnitude(b[i]));
+    err = std::fmax(err, magnitude(x[i] - T(1.0)));
+  }
+  char name[16];
+  if (lfill < 0) std::snprintf(name, sizeof name, "none");
+  else std::snprintf(name, sizeof name, "IC(%d)", lfill);
+  std::printf("%-8s %7d %7d %6d %6d %14.3e %11.3e\n", name, nnzfac, npvmod, ifail, itn,
+              res / bnorm, err);
+}
+
+template <class T>
+void cg_table(const Scs<T>& s) {
+  Entries<T> lib;
+  std::printf("%-8s %7s %7s %6s %6s %14s %11s\n", "precond", "NNZFAC", "NPVMOD", "IFAIL", "itn",
+              "|b-Ax|/|b|", "max|x-e|");
+  for (const int lfill : {-1, 0, 1}) cg_row(lib, s, lfill);
 }
 
 void ichol_cg() {
-  Scs s;
+  Scs<double> s;
   if (!read_scs("../shared/data/matrices/bcsstk01.mtx", &s) &&
       !read_scs(KIVHOST_MATRICES "/bcsstk01.mtx", &s)) {
     std::printf("bcsstk01.mtx not found in ../shared/data/matrices: stop skipped\n");
     return;
   }
-  const int n = s.n, nnz = static_cast<int>(s.a.size());
-  // b = A e, so that the solution is known.
-  std::vector<double> b(n), ones(n, 1.0);
-  product(s, nnz, ones, b);
-  std::printf("bcsstk01: N = %d, %d entries in the lower triangle\n", n, nnz);
-  std::printf("%-10s %7s %7s %11s %14s\n", "precond", "NNZFAC", "NPVMOD", "iterations",
-              "max|x - e|");
+  std::printf("bcsstk01: N = %d, %zu entries in the lower triangle; CG to 1e-10, b = A e\n", s.n,
+              s.a.size());
+  cg_table(s);
+}
 
-  const int la = nnz + n * (n + 1) / 2 + n;
-  s.a.resize(la), s.irow.resize(la), s.icol.resize(la);
-  for (const int lfill : {-2, 0, 1}) {
-    std::vector<int> ipiv(n), istr(n + 1);
-    const int liwork = 2 * la - 3 * nnz + 7 * n + 1;
-    std::vector<int> iwork(liwork);
-    int nnzfac = 0, npvmod = 0, ifail = lfill >= 0 ? 1 : 0;
-    const double dtol = 0.0, dshift = 0.0;
-    if (lfill >= 0)
-      kivhost::resolve<Factor>("_q99068@80")(&n, &nnz, s.a.data(), &la, s.irow.data(),
-                                            s.icol.data(), &lfill, &dtol, "N", &dshift, "M",
-                                            ipiv.data(), istr.data(), &nnzfac, &npvmod,
-                                            iwork.data(), &liwork, &ifail, 1, 1);
-    if (ifail != 0) {
-      std::printf("IC(%d): F11JAF IFAIL %d\n", lfill, ifail);
-      continue;
-    }
-    // Preconditioned CG to a relative residual of 1e-10.
-    auto precondition = [&](const std::vector<double>& r, std::vector<double>& z) {
-      if (lfill < 0) {
-        z = r;
-        return 0;
-      }
-      int f = 1;
-      kivhost::resolve<Solve>("_q77786@48")(&n, s.a.data(), &la, s.irow.data(), s.icol.data(),
-                                           ipiv.data(), istr.data(), "N", r.data(), z.data(), &f,
-                                           1);
-      return f;
-    };
-    std::vector<double> x(n, 0.0), r(b), z(n), p(n), q(n);
-    if (precondition(r, z) != 0) return;
-    p = z;
-    double rz = 0.0;
-    for (int i = 0; i < n; ++i) rz += r[i] * z[i];
-    const double stop = 1e-10 * norm(b);
-    int its = 0;
-    while (its < 2000 && norm(r) > stop) {
-      ++its;
-      product(s, nnz, p, q);
-      double pq = 0.0;
-      for (int i = 0; i < n; ++i) pq += p[i] * q[i];
-      const double alpha = rz / pq;
-      for (int i = 0; i < n; ++i) x[i] += alpha * p[i], r[i] -= alpha * q[i];
-      if (precondition(r, z) != 0) return;
-      double rz1 = 0.0;
-      for (int i = 0; i < n; ++i) rz1 += r[i] * z[i];
-      for (int i = 0; i < n; ++i) p[i] = z[i] + rz1 / rz * p[i];
-      rz = rz1;
-    }
-    double err = 0.0;
-    for (double v : x) err = std::fmax(err, std::fabs(v - 1.0));
-    char name[16];
-    if (lfill < 0) std::snprintf(name, sizeof name, "none");
-    else std::snprintf(name, sizeof name, "IC(%d)", lfill);
-    std::printf("%-10s %7d %7d %11d %14.3e\n", name, nnzfac, npvmod, its, err);
-  }
+void hermitian_ichol_cg() {
+  const Scs<Complex> s = magnetic_laplacian(20);
+  std::printf("magnetic Laplacian on a 20 x 20 grid: N = %d, %zu entries in the lower triangle;\n"
+              "complex CG to 1e-10, b = A e\n",
+              s.n, s.a.size());
+  cg_table(s);
 }
 
 }  // namespace
 
-KIVHOST_STOP(66, "Incomplete Cholesky: preconditioned CG on bcsstk01 (_q99068@80, _q77786@48)",
+KIVHOST_STOP(66,
+             "Incomplete Cholesky: CG by reverse communication on bcsstk01 (_q99068@80, "
+             "_q77786@48, _q70763@92, _q98114@28, _q39747@40, _q52022@40)",
              ichol_cg);
+KIVHOST_STOP(67,
+             "Hermitian incomplete Cholesky: complex CG on a magnetic Laplacian (_q63420@80, "
+             "_q43905@48, _q24675@92, _q89008@28, _q94429@40, _q30820@40)",
+             hermitian_ichol_cg);

@@ -14,6 +14,7 @@
 #include <climits>
 #include <cmath>
 #include <complex>
+#include <cstring>
 #include <numeric>
 
 #include "sorting/sorting.hpp"
@@ -302,18 +303,104 @@ const auto& factor_messages() {
   else return kFactorMessagesComplex;
 }
 
-// The sort of the finished factor: F11ZBF or F11ZPF, quietly.
-int sort_factor(int n, int* nnz, double* a, int* irow, int* icol, int* istr, int* iwork) {
-  char rec[KIV2_RECORD_LEN];
-  int ifail = 1;
-  return F11ZBF(n, nnz, a, irow, icol, "R", "R", istr, iwork, rec, &ifail, 1, 1,
-                KIV2_RECORD_LEN);
+// Moves the entries [bound[0], bound[nb]) of A, IROW, ICOL into their
+// buckets [bound[b], bound[b + 1]) by BUCKET(row), in place.
+template <class T, class Bucket>
+void distribute(T* a, int* irow, int* icol, int nb, const int* bound, int* next, Bucket bucket) {
+  std::copy(bound, bound + nb, next);
+  for (int b = 0; b < nb; ++b)
+    while (next[b] < bound[b + 1]) {
+      const int k = next[b];
+      const int t = bucket(irow[k]);
+      if (t == b) {
+        ++next[b];
+        continue;
+      }
+      const int to = next[t]++;
+      std::swap(a[k], a[to]);
+      std::swap(irow[k], irow[to]);
+      std::swap(icol[k], icol[to]);
+    }
 }
-int sort_factor(int n, int* nnz, Complex* a, int* irow, int* icol, int* istr, int* iwork) {
-  char rec[KIV2_RECORD_LEN];
-  int ifail = 1;
-  return F11ZPF(n, nnz, a, irow, icol, "R", "R", istr, iwork,
-                rec, &ifail, 1, 1, KIV2_RECORD_LEN);
+
+// Brings the entries of rows R0+1..R1 into row order, in place; ISTR
+// (0-based) holds the row bounds, row r in [istr[r-1], istr[r]).  Moving
+// each entry straight to its row would miss the cache at nearly every
+// step over a large factor, so the rows are split into at most 64 groups
+// (as many write streams) until a group's entries lie in cache.
+template <class T>
+void gather_rows(T* a, int* irow, int* icol, const int* istr, int r0, int r1) {
+  constexpr int kLeafRows = 1024, kGroups = 64;
+  const int rows = r1 - r0;
+  if (rows <= kLeafRows) {
+    int next[kLeafRows];
+    distribute(a, irow, icol, rows, istr + r0, next, [r0](int r) { return r - 1 - r0; });
+    return;
+  }
+  int shift = 0;
+  while (((rows - 1) >> shift) >= kGroups) ++shift;
+  const int groups = ((rows - 1) >> shift) + 1;
+  int bound[kGroups + 1], next[kGroups];
+  for (int g = 0; g <= groups; ++g) bound[g] = istr[std::min(r0 + (g << shift), r1)];
+  distribute(a, irow, icol, groups, bound, next, [r0, shift](int r) { return (r - 1 - r0) >> shift; });
+  for (int g = 0; g < groups; ++g)
+    gather_rows(a, irow, icol, istr, r0 + (g << shift), std::min(r0 + ((g + 1) << shift), r1));
+}
+
+// True when the renumbered factor is in order but for its diagonals: the
+// N diagonals first, in row order, then the other entries by row and
+// column (natural order with no fill out of turn).
+bool in_order(int n, int len, const int* irow, const int* icol) {
+  for (int k = 0; k < n; ++k)
+    if (irow[k] != k + 1) return false;
+  for (int k = n + 1; k < len; ++k)
+    if (irow[k] < irow[k - 1] || (irow[k] == irow[k - 1] && icol[k] <= icol[k - 1])) return false;
+  return true;
+}
+
+// Sorts the renumbered factor (LEN entries of A, IROW, ICOL, each pair
+// once) by row and column and drops its zeros; ISTR gets the 1-based row
+// starts.  SCRATCH holds N values of T.
+template <class T>
+int finish_factor(int n, int len, T* a, int* irow, int* icol, int* istr, int* scratch) {
+  std::fill(istr, istr + n + 1, 0);
+  for (int k = 0; k < len; ++k) ++istr[irow[k]];
+  std::partial_sum(istr, istr + n + 1, istr);
+  int w = 0;
+  auto keep = [&](int r, int k) {
+    if (a[k] == T{}) return;
+    a[w] = a[k];
+    icol[w] = icol[k];
+    irow[w++] = r;
+  };
+  if (in_order(n, len, irow, icol)) {
+    // One forward pass: an entry of row r moves down by N - r + 1 places
+    // at least, so only the diagonals, set aside, are overwritten unread.
+    std::memcpy(scratch, a, sizeof(T) * n);
+    for (int r = 1, k = n; r <= n; ++r) {
+      istr[r - 1] = w + 1;
+      for (; k < len && irow[k] == r; ++k) keep(r, k);
+      T d;
+      std::memcpy(&d, reinterpret_cast<const char*>(scratch) + sizeof(T) * (r - 1), sizeof(T));
+      if (d != T{}) {
+        a[w] = d;
+        icol[w] = r;
+        irow[w++] = r;
+      }
+    }
+    istr[n] = w + 1;
+    return w;
+  }
+  gather_rows(a, irow, icol, istr, 0, n);
+  for (int r = 1, begin = 0; r <= n; ++r) {
+    const int end = istr[r];
+    sort_pairs(icol + begin, a + begin, end - begin);
+    istr[r - 1] = w + 1;
+    for (int k = begin; k < end; ++k) keep(r, k);
+    begin = end;
+  }
+  istr[n] = w + 1;
+  return w;
 }
 
 // LIWORK's minimum: one level per possible fill entry (LFILL >= 0 only),
@@ -367,8 +454,7 @@ int factor(int n, int nnz, T* a, int la, int* irow, int* icol, int lfill, double
                                w + n, w + 2 * n, w + 3 * n, w + 4 * n, w + 5 * n + 1, w + 6 * n + 1);
   if (status == kTooLarge) return fail(4, kTooLargeMsg);
   if (status == kNotFinite) return fail(5, kSeriousMsg);
-  if (sort_factor(n, nnzfac, a + nnz, irow + nnz, icol + nnz, istr, iwork) != 0)
-    return fail(5, kSeriousMsg);
+  *nnzfac = finish_factor(n, *nnzfac, a + nnz, irow + nnz, icol + nnz, istr, iwork);
   for (int i = 0; i <= n; ++i) istr[i] += nnz;
   return rep.finish(ifail);
 }

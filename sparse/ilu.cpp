@@ -212,41 +212,6 @@ int eliminate(int n, int nnz, T* a, int la, int* irow, int* icol, int lfill, dou
   return 0;
 }
 
-// Sorts KEY[0..LEN) ascending, carrying VAL along: insertion for the short
-// rows a factor mostly has, heapsort beyond, so a long row costs
-// O(len log len).
-template <class T>
-void sort_pairs(int* key, T* val, int len) {
-  if (len <= 32) {
-    for (int i = 1; i < len; ++i) {
-      const int k = key[i];
-      const T v = val[i];
-      int j = i;
-      for (; j > 0 && key[j - 1] > k; --j) {
-        key[j] = key[j - 1];
-        val[j] = val[j - 1];
-      }
-      key[j] = k;
-      val[j] = v;
-    }
-    return;
-  }
-  auto sift = [&](int root, int end) {
-    for (int child; (child = 2 * root + 1) < end; root = child) {
-      if (child + 1 < end && key[child + 1] > key[child]) ++child;
-      if (key[root] >= key[child]) return;
-      std::swap(key[root], key[child]);
-      std::swap(val[root], val[child]);
-    }
-  };
-  for (int i = len / 2 - 1; i >= 0; --i) sift(i, len);
-  for (int end = len - 1; end > 0; --end) {
-    std::swap(key[0], key[end]);
-    std::swap(val[0], val[end]);
-    sift(0, end);
-  }
-}
-
 // Renumbers the factor to pivot order (row := step, column := the step of
 // the column), sorts each row by column, sums entries that share a column
 // (only a replaced pivot beside the tiny entry it replaced does) and drops
