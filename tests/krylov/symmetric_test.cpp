@@ -101,7 +101,7 @@ struct SymRun {
 // it answers with IREVCM = STOP_CODE instead of the request).
 template <class T>
 SymRun<T> solve(const Problem<T>& p, const std::vector<T>& b, const SymOptions& o,
-             int stop_after = -1, int stop_code = 5) {
+                int stop_after = -1, int stop_code = 5, const std::vector<T>& x0 = {}) {
   SymRun<T> run;
   run.work.assign(kBlock, T(0.0));
   kivtest::Report rep = setup(o, p.n, run.work, &run.lwreq);
@@ -111,7 +111,7 @@ SymRun<T> solve(const Problem<T>& p, const std::vector<T>& b, const SymOptions& 
   }
   run.work.resize(run.lwreq);
   rep = setup(o, p.n, run.work, &run.lwreq);
-  std::vector<T> u(p.n, T(0.0)), v = b;
+  std::vector<T> u = x0.empty() ? std::vector<T>(p.n, T(0.0)) : x0, v = b;
   std::vector<double> w(p.n, 1.0);
   int irevcm = 0;
   for (int k = 0; k < 100000; ++k) {
@@ -626,6 +626,28 @@ TEST(Cg, NonFiniteDataStopsPromptly) {
     const SymRun<double> run = solve(p, b, o);
     EXPECT_EQ(run.ifail, c.ifail);
     EXPECT_LE(run.requests.size(), 12u);
+  }
+}
+
+// From a guess 1e9 times larger than the solution the recurrence residual
+// carries rounding errors of that scale: without replacing it by the true
+// residual once ||x|| has shrunk, the true residual could not get below
+// about eps ||A|| 1e9 and the solve would end at the accuracy limit.
+TEST(Cg, ResidualReplacementRecoversFromALargeGuess) {
+  const Csr<double> a = poisson2d(16);
+  const std::vector<double> b = wave(a.n);
+  std::vector<double> x0(a.n);
+  for (int i = 0; i < a.n; ++i) x0[i] = 1e9 * std::cos(0.9 * i);
+  for (char precon : {'N', 'P'}) {
+    SCOPED_TRACE(precon);
+    const Problem<double> p = from_csr(a, precon == 'P');
+    SymOptions o;
+    o.precon = precon;
+    o.anorm = 8.0;
+    o.tol = 1e-10;
+    const SymRun<double> run = solve(p, b, o, -1, 5, x0);
+    expect_solved(p, a, b, run, 1e-10);
+    EXPECT_LT(norm2(run.x), 1e3);
   }
 }
 
