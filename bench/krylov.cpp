@@ -10,7 +10,9 @@
 // time per iteration); the ratio table gives medians of CPU time per
 // iteration over the repetitions (run with --benchmark_repetitions=5).
 // BiCGSTAB(l) counts a BiCG step as an iteration (two products), as
-// Eigen's BiCGSTAB does.
+// Eigen's BiCGSTAB does.  CG (F11GDF/F11GEF) runs on the symmetric problem
+// of the same grid (no convection) against Eigen's ConjugateGradient with
+// the full matrix (Lower|Upper), so that the products are the same.
 //
 // Also the cost of a round trip of the protocol (the state block loaded and
 // stored, the request vector copied) and of one library call per request,
@@ -54,12 +56,13 @@ struct Csr {
   }
 };
 
-// Five-point convection-diffusion, cell Peclet number kPeclet, with a
-// varying diagonal so that Jacobi differs from no preconditioner.
-Csr problem(int nx) {
+// Five-point convection-diffusion, cell Peclet number PECLET, with a
+// varying diagonal so that Jacobi differs from no preconditioner; with
+// PECLET = 0 the matrix is symmetric positive definite.
+Csr problem(int nx, double peclet = kPeclet) {
   Csr a;
   a.n = nx * nx;
-  const double cx = kPeclet / 2.0, cy = kPeclet / 4.0;
+  const double cx = peclet / 2.0, cy = peclet / 4.0;
   for (int j = 0; j < nx; ++j)
     for (int i = 0; i < nx; ++i) {
       const double d = 4.0 + 2.0 * static_cast<double>(i) / nx;
@@ -75,11 +78,12 @@ Csr problem(int nx) {
   return a;
 }
 
-const Csr& cached(int nx) {
+const Csr& cached(int nx, bool symmetric = false) {
   static std::vector<std::pair<int, Csr>> cache;
+  const int key = symmetric ? -nx : nx;
   for (auto& [k, a] : cache)
-    if (k == nx) return a;
-  cache.emplace_back(nx, problem(nx));
+    if (k == key) return a;
+  cache.emplace_back(key, problem(nx, symmetric ? 0.0 : kPeclet));
   return cache.back().second;
 }
 
@@ -122,9 +126,15 @@ int kiv_solve(const Csr& a, const Product& apply, int maxitn, const char* method
   const int n = a.n;
   int lwreq = 0, ifail = 1;
   const char precon = jacobi ? 'P' : 'N';
-  F11BDF(method, &precon, "2", "N", 1, n, m, kTol, maxitn, 1e-300, 0.0, 0, &lwreq, work.data(),
-         static_cast<int>(work.size()), record, &ifail, static_cast<int>(std::strlen(method)), 1,
-         1, 1, KIV2_RECORD_LEN);
+  const bool cg = std::strcmp(method, "CG") == 0;
+  const int method_len = static_cast<int>(std::strlen(method));
+  const int lwork = static_cast<int>(work.size());
+  if (cg)
+    F11GDF(method, &precon, "N", "2", "N", 1, n, kTol, maxitn, 1e-300, 0.0, 0.0, 0, 0, &lwreq,
+           work.data(), lwork, record, &ifail, method_len, 1, 1, 1, 1, KIV2_RECORD_LEN);
+  else
+    F11BDF(method, &precon, "2", "N", 1, n, m, kTol, maxitn, 1e-300, 0.0, 0, &lwreq, work.data(),
+           lwork, record, &ifail, method_len, 1, 1, 1, KIV2_RECORD_LEN);
   if (ifail != 0) return -1;
   std::fill(u.begin(), u.end(), 0.0);
   std::copy(b.begin(), b.end(), v.begin());
@@ -132,18 +142,21 @@ int kiv_solve(const Csr& a, const Product& apply, int maxitn, const char* method
   int irevcm = 0;
   for (;;) {
     ifail = 1;
-    F11BEF(&irevcm, u.data(), v.data(), wgt.data(), work.data(), static_cast<int>(work.size()),
-           record, &ifail, KIV2_RECORD_LEN);
+    (cg ? F11GEF : F11BEF)(&irevcm, u.data(), v.data(), wgt.data(), work.data(), lwork, record,
+                           &ifail, KIV2_RECORD_LEN);
     if (irevcm == 4) break;
     if (irevcm == 1) apply(u.data(), v.data());
     else if (irevcm == 2)
       for (int i = 0; i < n; ++i) v[i] = a.inv_diag[i] * u[i];
   }
   if (ifail != 0 && ifail != 5) return -ifail;  // 5: the budget spent
-  double lhs, rhs_, an, sg;
-  int itn = 0;
-  F11BFF(&itn, &lhs, &rhs_, &an, &sg, work.data(), static_cast<int>(work.size()), record, &ifail,
-         KIV2_RECORD_LEN);
+  double lhs, rhs_, an, sg, se;
+  int itn = 0, its = 0;
+  if (cg)
+    F11GFF(&itn, &lhs, &rhs_, &an, &sg, &its, &se, work.data(), lwork, record, &ifail,
+           KIV2_RECORD_LEN);
+  else
+    F11BFF(&itn, &lhs, &rhs_, &an, &sg, work.data(), lwork, record, &ifail, KIV2_RECORD_LEN);
   return itn;
 }
 
@@ -162,7 +175,7 @@ double now() {
 }
 
 void BM_kiv(benchmark::State& state, const char* method, int m, bool jacobi) {
-  const Csr& a = cached(side(state));
+  const Csr& a = cached(side(state), std::strcmp(method, "CG") == 0);
   const std::vector<double> b = rhs(a.n);
   std::vector<double> work(200 + static_cast<std::size_t>(a.n) * 60), u(a.n), v(a.n);
 #ifdef KIV2_HAVE_EIGEN
@@ -180,8 +193,8 @@ void BM_kiv(benchmark::State& state, const char* method, int m, bool jacobi) {
 
 #ifdef KIV2_HAVE_EIGEN
 template <class Solver>
-void BM_eigen(benchmark::State& state, int restart) {
-  const Csr& a = cached(side(state));
+void BM_eigen(benchmark::State& state, int restart, bool symmetric = false) {
+  const Csr& a = cached(side(state), symmetric);
   const SpMat s = eigen_matrix(a);
   const std::vector<double> bv = rhs(a.n);
   const Eigen::Map<const Eigen::VectorXd> b(bv.data(), a.n);
@@ -210,6 +223,10 @@ void BM_eigen_gmres(benchmark::State& s) { BM_eigen<GmresIdentity>(s, 20); }
 void BM_eigen_gmres_jacobi(benchmark::State& s) { BM_eigen<GmresJacobi>(s, 20); }
 void BM_eigen_bicgstab(benchmark::State& s) { BM_eigen<BicgstabIdentity>(s, 0); }
 void BM_eigen_bicgstab_jacobi(benchmark::State& s) { BM_eigen<BicgstabJacobi>(s, 0); }
+using CgIdentity = Eigen::ConjugateGradient<SpMat, Eigen::Lower | Eigen::Upper, Identity>;
+using CgJacobi = Eigen::ConjugateGradient<SpMat, Eigen::Lower | Eigen::Upper, Jacobi>;
+void BM_eigen_cg(benchmark::State& s) { BM_eigen<CgIdentity>(s, 0, true); }
+void BM_eigen_cg_jacobi(benchmark::State& s) { BM_eigen<CgJacobi>(s, 0, true); }
 #endif
 
 void sizes(benchmark::internal::Benchmark* b) {
@@ -284,6 +301,8 @@ BENCHMARK_CAPTURE(BM_kiv, bicgstab2, "BICGSTAB", 2, true)->Name("kiv/bicgstab2/j
 BENCHMARK_CAPTURE(BM_kiv, bicgstab4, "BICGSTAB", 4, true)->Name("kiv/bicgstab4/jacobi")->Apply(sizes);
 BENCHMARK_CAPTURE(BM_kiv, cgs, "CGS", 0, true)->Name("kiv/cgs/jacobi")->Apply(sizes);
 BENCHMARK_CAPTURE(BM_kiv, tfqmr, "TFQMR", 0, true)->Name("kiv/tfqmr/jacobi")->Apply(sizes);
+BENCHMARK_CAPTURE(BM_kiv, cg, "CG", 0, false)->Name("kiv/cg/identity")->Apply(sizes);
+BENCHMARK_CAPTURE(BM_kiv, cgp, "CG", 0, true)->Name("kiv/cg/jacobi")->Apply(sizes);
 #ifdef KIV2_HAVE_EIGEN
 BENCHMARK(BM_eigen_gmres)->Name("eigen/gmres20/identity")->Apply(sizes);
 BENCHMARK(BM_eigen_gmres_jacobi)->Name("eigen/gmres20/jacobi")->Apply(sizes);
@@ -291,6 +310,8 @@ BENCHMARK(BM_eigen_bicgstab)->Name("eigen/bicgstab/identity")->Apply(sizes);
 BENCHMARK(BM_eigen_bicgstab_jacobi)->Name("eigen/bicgstab/jacobi")->Apply(sizes);
 BENCHMARK(BM_eigen_bicgstab)->Name("eigen/bicgstab2/identity")->Apply(sizes);
 BENCHMARK(BM_eigen_bicgstab_jacobi)->Name("eigen/bicgstab2/jacobi")->Apply(sizes);
+BENCHMARK(BM_eigen_cg)->Name("eigen/cg/identity")->Apply(sizes);
+BENCHMARK(BM_eigen_cg_jacobi)->Name("eigen/cg/jacobi")->Apply(sizes);
 #endif
 BENCHMARK(BM_roundtrip)->Name("kiv/roundtrip")->Arg(100000);
 BENCHMARK(BM_product)->Name("csr/roundtrip")->Arg(100000);

@@ -5174,7 +5174,8 @@ KIV_API int KIV_CALL F11BTF(int* itn, double* stplhs, double* stprhs,          /
  *   other than 2 with ITERM = 2), -5 WEIGHT (or W with ITERM = 2), -6 ITERM (or 2 with
  *   CG), -7 N (also when the workspace LWREQ would not fit an int), -8 TOL >= 1, -9
  *   MAXITN, -10 ANORM <= 0 with NORM = 2 and ITERM = 1, -12 SIGTOL >= 1 and -13 MAXITS
- *   outside [1, MAXITN] when sigma_1 is estimated, -14 MONIT > MAXITN, -17 LWORK < 120.
+ *   outside [1, MAXITN] (or making LWREQ exceed the int range) when sigma_1 is
+ *   estimated, -14 MONIT > MAXITN, -17 LWORK < 120.
  *   A failed set-up leaves WORK unusable for F11GEF.
  * @par Workspace
  * WORK: LWREQ elements: CG 120 + 5N, SYMMLQ 120 + 6N, plus 2 MAXITS + 2 when sigma_1 is
@@ -5254,7 +5255,8 @@ KIV_API int KIV_CALL F11GDF_HOST(const char* method, const char* precon,       /
  *   other than 2 with ITERM = 2), -5 WEIGHT (or W with ITERM = 2), -6 ITERM (or 2 with
  *   CG), -7 N (also when the workspace LWREQ would not fit an int), -8 TOL >= 1, -9
  *   MAXITN, -10 ANORM <= 0 with NORM = 2 and ITERM = 1, -12 SIGTOL >= 1 and -13 MAXITS
- *   outside [1, MAXITN] when sigma_1 is estimated, -14 MONIT > MAXITN, -17 LWORK < 120.
+ *   outside [1, MAXITN] (or making LWREQ exceed the int range) when sigma_1 is
+ *   estimated, -14 MONIT > MAXITN, -17 LWORK < 120.
  *   A failed set-up leaves WORK unusable for F11GEF.
  * @par Workspace
  * WORK: LWREQ elements: CG 120 + 5N, SYMMLQ 120 + 6N, plus 2 MAXITS + 2 when sigma_1 is
@@ -5487,7 +5489,8 @@ KIV_API int KIV_CALL F11GFF(int* itn, double* stplhs, double* stprhs,          /
  *   other than 2 with ITERM = 2), -5 WEIGHT (or W with ITERM = 2), -6 ITERM (or 2 with
  *   CG), -7 N (also when the workspace LWREQ would not fit an int), -8 TOL >= 1, -9
  *   MAXITN, -10 ANORM <= 0 with NORM = 2 and ITERM = 1, -12 SIGTOL >= 1 and -13 MAXITS
- *   outside [1, MAXITN] when sigma_1 is estimated, -14 MONIT > MAXITN, -17 LWORK < 120.
+ *   outside [1, MAXITN] (or making LWREQ exceed the int range) when sigma_1 is
+ *   estimated, -14 MONIT > MAXITN, -17 LWORK < 120.
  *   A failed set-up leaves WORK unusable for F11GSF.
  * @par Workspace
  * WORK: LWREQ complex elements: CG 120 + 5N, SYMMLQ 120 + 6N, plus 2 MAXITS + 2 when sigma_1 is
@@ -5567,7 +5570,8 @@ KIV_API int KIV_CALL F11GRF_HOST(const char* method, const char* precon,       /
  *   other than 2 with ITERM = 2), -5 WEIGHT (or W with ITERM = 2), -6 ITERM (or 2 with
  *   CG), -7 N (also when the workspace LWREQ would not fit an int), -8 TOL >= 1, -9
  *   MAXITN, -10 ANORM <= 0 with NORM = 2 and ITERM = 1, -12 SIGTOL >= 1 and -13 MAXITS
- *   outside [1, MAXITN] when sigma_1 is estimated, -14 MONIT > MAXITN, -17 LWORK < 120.
+ *   outside [1, MAXITN] (or making LWREQ exceed the int range) when sigma_1 is
+ *   estimated, -14 MONIT > MAXITN, -17 LWORK < 120.
  *   A failed set-up leaves WORK unusable for F11GSF.
  * @par Workspace
  * WORK: LWREQ complex elements: CG 120 + 5N, SYMMLQ 120 + 6N, plus 2 MAXITS + 2 when sigma_1 is

@@ -216,8 +216,12 @@ class Solver {
   // Requests V = A x (copies X into U).
   int request(int code, const T* x) {
     copy(n, x, u);
+    u_from_step_ = false;
     return code;
   }
+  // True when U still holds what the last step of this entry left in it:
+  // no request has been made since (the test went on without one).
+  bool u_from_step() const { return u_from_step_; }
   // A step that ends with ||r||_2^2 and ||x||_2^2 of the new iterate formed
   // in its own last pass hands them to the test that follows in the same
   // entry, which uses them for the plain 2-norm instead of two more passes.
@@ -286,6 +290,7 @@ class Solver {
   bool& have_residual_;
   // Not kept in the block: valid only until the test of this entry.
   bool have_sums_ = false;
+  bool u_from_step_ = false;
   double rr_ = 0.0, xx_ = 0.0;
 };
 

@@ -1,7 +1,8 @@
 // The preconditioned conjugate gradient method of Hestenes and Stiefel, for
 // Hermitian positive-definite A and M.  Each iteration costs one product,
 // one solve and four passes over the vectors: (r, z), the new direction
-// (written to the caller's U as well), (p, A p), and x, r with their norms.
+// (written to the caller's U as well), (p, A p), and x, r with their norms
+// (r written to U as well, for the next solve).
 #include "sparse/krylov.hpp"
 
 namespace kiv::krylov {
@@ -35,7 +36,9 @@ class Cg final : public Solver<T> {
       case kBegin: {
         count_up(itn);
         if (precon) {
+          // The last update left r in U unless a request came since.
           phase = kAfterPrecon;
+          if (this->u_from_step()) return kPrecondition;
           return request(kPrecondition, r_);
         }
         const double rho = sums_ready_ ? rho_next_ : re(dot(n, r_, r_));
@@ -81,12 +84,22 @@ class Cg final : public Solver<T> {
     this->record_lanczos(itn, 1.0 / alpha + carry, beta_ != 0.0 ? carry / alpha_ : 0.0);
     alpha_ = alpha;
     Lanes<double> rr, xx;
-    by_lanes(n, [&](int i, int l) {
-      x[i] += alpha * p_[i];
-      r_[i] -= alpha * v[i];
-      rr[l] += abs2(r_[i]);
-      xx[l] += abs2(x[i]);
-    });
+    if (precon) {
+      // r goes to U as well, for the solve the next step asks for.
+      by_lanes(n, [&](int i, int l) {
+        x[i] += alpha * p_[i];
+        u[i] = r_[i] -= alpha * v[i];
+        rr[l] += abs2(r_[i]);
+        xx[l] += abs2(x[i]);
+      });
+    } else {
+      by_lanes(n, [&](int i, int l) {
+        x[i] += alpha * p_[i];
+        r_[i] -= alpha * v[i];
+        rr[l] += abs2(r_[i]);
+        xx[l] += abs2(x[i]);
+      });
+    }
     rho_next_ = rr.sum();
     sums_ready_ = !precon;
     this->residual_sums(rr.sum(), xx.sum());

@@ -440,7 +440,9 @@ int Solver<T>::continue_iteration() {
   resume_ = kInStep;
   const int q = step();
   switch (q) {
-    case kStepComplete: return test();
+    case kStepComplete:
+      u_from_step_ = true;
+      return test();
     case kStepBreakdown: return finish(kBreakdown, false);
     case kStepPreconIndefinite: return finish(kPreconIndefinite, false);
     case kStepMatrixIndefinite: return finish(kMatrixIndefinite, false);
