@@ -301,32 +301,143 @@ TYPED_TEST(Symmlq, SecondStoppingTestWithGivenAndEstimatedSigma) {
   using T = TypeParam;
   const Csr<T> a = laplacian<T>(12, 2.5, 0.3);
   const Vec<T> b = rhs_for<T>(a.n, 4);
-  const double sigma = preconditioned_sigma(a, false);
+  // Jacobi here is 1/1.5 times I, so the preconditioned sigma_1 is known too.
+  const double sigma = preconditioned_sigma(a, false), scaled = sigma / 1.5;
   struct Case {
     const char* name;
-    char sigcmp;
+    char sigcmp, precon;
     double sigmax;
   };
-  for (const Case& c : {Case{"given", 'N', sigma}, Case{"estimated", 'S', 0.0},
-                        Case{"row bound", 'N', 0.0}}) {
+  for (const Case& c : {Case{"given", 'N', 'N', sigma}, Case{"estimated", 'S', 'N', 0.0},
+                        Case{"row bound", 'N', 'N', 0.0}, Case{"given, Jacobi", 'N', 'P', scaled},
+                        Case{"estimated, Jacobi", 'S', 'P', 0.0}}) {
     SCOPED_TRACE(c.name);
     Opts o;
     o.iterm = 2;
     o.norm = '2';
+    o.precon = c.precon;
     o.sigcmp = c.sigcmp;
     o.sigmax = c.sigmax;
     o.maxits = 200;
     o.sigtol = 1e-4;
     o.tol = 1e-9;
-    const SymRun<T> run = solve<T>(product(a), identity<T>(a.n), b, o);
+    const SymRun<T> run = solve<T>(product(a), jacobi(a), b, o);
     ASSERT_EQ(run.ifail, 0);
-    // The test's own form, with the true sigma_1: the estimates never
-    // exceed it, so they can only make the test stricter.
+    // The test's own form, ||M^-1 r|| <= tau sigma_1 ||x||, with the true
+    // sigma_1: the estimates never exceed it, so they only make it stricter.
+    const double s1 = c.precon == 'P' ? scaled : sigma;
+    const double m = c.precon == 'P' ? 1.0 / 1.5 : 1.0;
     const Vec<T> r = krylovtest::residual(a, b, run.x);
-    EXPECT_LE(norm_of('2', r), 1.01 * o.tol * sigma * norm_of('2', run.x));
-    EXPECT_LE(run.sigmax, sigma * (1.0 + 1e-10));
-    EXPECT_GT(run.sigmax, c.sigcmp == 'S' ? sigma * (1.0 - 1e-4) : sigma / 2.0);
+    EXPECT_LE(m * norm_of('2', r), 1.01 * o.tol * s1 * norm_of('2', run.x));
+    EXPECT_LE(run.sigmax, s1 * (1.0 + 1e-10));
+    EXPECT_GT(run.sigmax, c.sigcmp == 'S' ? s1 * (1.0 - 1e-4) : s1 / 2.0);
     EXPECT_LE(run.stplhs, run.stprhs);
+    // Its left side is the recurrence residual's, close to the true one.
+    EXPECT_NEAR(run.stplhs, m * norm_of('2', r), 1e-10 * norm_of('2', b));
+  }
+}
+
+// Monitoring every iteration: U is the iterate, V its residual (the one the
+// recurrences carry, close to b - A U).
+TYPED_TEST(Symmlq, MonitoringHandsTheIterateAndItsResidual) {
+  using T = TypeParam;
+  const Csr<T> a = laplacian<T>(8, 1.5, 0.7);
+  const Vec<T> b = rhs_for<T>(a.n, 21);
+  const int n = a.n;
+  Vec<T> work(120);
+  Opts o;
+  o.precon = 'P';
+  o.monit = 1;
+  o.anorm = 8.0;
+  int lwreq = 0, ifail = 1;
+  setup(o, n, &lwreq, work.data(), 120, &ifail);
+  work.assign(lwreq, T(0.0));
+  setup(o, n, &lwreq, work.data(), lwreq, &ifail);
+  ASSERT_EQ(ifail, 0);
+  Vec<T> u(n, T(0.0)), v = b;
+  Vec<double> w(n, 1.0);
+  int irevcm = 0, monitors = 0;
+  const auto m = jacobi(a);
+  while (true) {
+    ifail = 1;
+    iterate(&irevcm, u.data(), v.data(), w.data(), work.data(), lwreq, &ifail);
+    if (irevcm == 4) break;
+    if (irevcm == 1) a.apply(u.data(), v.data());
+    if (irevcm == 2) m(u.data(), v.data());
+    if (irevcm == 3) {
+      ++monitors;
+      const Vec<T> r = krylovtest::residual(a, b, u);
+      double diff = 0.0;
+      for (int i = 0; i < n; ++i) diff = std::max(diff, std::abs(r[i] - v[i]));
+      EXPECT_LE(diff, 1e-10 * norm_of('I', b)) << "monitor " << monitors;
+      SymRun<T> mon;
+      monitor(mon, work);
+      EXPECT_EQ(mon.monitor_ifail, 0);
+      EXPECT_EQ(mon.itn, monitors);
+      EXPECT_NEAR(mon.stplhs, norm_of('I', v), 1e-12 * norm_of('I', b));
+    }
+  }
+  EXPECT_EQ(ifail, 0);
+  EXPECT_GT(monitors, 5);
+}
+
+// A start far larger than the solution: the recurrence residual carries
+// the rounding errors of that scale, passes while the true residual cannot,
+// and is replaced by the true one (the Lanczos process starts again from
+// it); the solve then converges.
+TYPED_TEST(Symmlq, ResidualReplacementAfterAHugeStart) {
+  using T = TypeParam;
+  const Csr<T> a = laplacian<T>(10, 2.5, 0.3);
+  const Vec<T> x_true = rhs_for<T>(a.n, 31);
+  Vec<T> b(a.n);
+  a.apply(x_true.data(), b.data());
+  for (char precon : {'N', 'P'}) {
+    SCOPED_TRACE(precon);
+    Opts o;
+    o.precon = precon;
+    o.anorm = 8.0 + 2.5;
+    o.tol = 1e-10;
+    const SymRun<T> run = solve<T>(product(a), jacobi(a), b, o, Vec<T>(a.n, T(1e8)));
+    expect_solved(a, b, run, 'I', o.tol);
+    // More products than the iterations, the first residual and one check:
+    // true residuals were asked for on the way.
+    EXPECT_GT(run.products, run.itn + 2);
+  }
+}
+
+// A product that is not quite symmetric, so that the recurrences and the
+// true residual part: the iteration ends converged or at the accuracy
+// limit, never in a loop, its last test on the true residual, with
+// V = b - A U for the A used.
+TYPED_TEST(Symmlq, NearlySymmetricProductEndsOnTheTrueResidual) {
+  using T = TypeParam;
+  const Csr<T> a = laplacian<T>(12, 0.5, 0.2);
+  const Vec<T> b = rhs_for<T>(a.n, 5);
+  for (double drift : {1e-7, 1e-3}) {
+    SCOPED_TRACE(drift);
+    const Op<T> perturbed = [&a, drift](const T* x, T* y) {
+      a.apply(x, y);
+      for (int i = 0; i < a.n; ++i) y[i] *= 1.0 + drift * std::sin(7.0 * i);
+    };
+    Opts o;
+    o.anorm = 8.0;
+    o.tol = 1e-12;
+    o.maxitn = 2000;
+    const SymRun<T> run = solve<T>(perturbed, identity<T>(a.n), b, o);
+    EXPECT_TRUE(run.ifail == 0 || run.ifail == 2) << run.ifail;
+    Vec<T> r(a.n);
+    perturbed(run.x.data(), r.data());
+    for (int i = 0; i < a.n; ++i) r[i] = b[i] - r[i];
+    double diff = 0.0;
+    for (int i = 0; i < a.n; ++i) diff = std::max(diff, std::abs(r[i] - run.r[i]));
+    EXPECT_LE(diff, 1e-13 * norm_of('I', b));
+    // Converged or not, the last test was on the true residual.
+    EXPECT_NEAR(run.stplhs, norm_of('I', r), 1e-13 * norm_of('I', b));
+    if (run.ifail == 0) {
+      EXPECT_LE(run.stplhs, run.stprhs);
+    } else {
+      EXPECT_GT(run.stplhs, run.stprhs);
+    }
   }
 }
 
