@@ -74,6 +74,7 @@ class Symmlq final : public Solver<T> {
     auto flag = [](int f) { return f == 0 || f == 1; };
     return i(27) >= kBegin && i(27) <= kAfterProduct && flag(i(kMethodInt)) &&
            flag(i(kMethodInt + 1)) && flag(i(kMethodInt + 2)) && i(kMethodInt + 3) >= 0 &&
+           i(kMethodInt + 3) <= i(kItn) &&  // Lanczos steps since the last start
            flag(i(kMethodInt + 4)) && flag(i(kMethodInt + 5)) && flag(i(kMethodInt + 6));
   }
 
@@ -111,7 +112,7 @@ class Symmlq final : public Solver<T> {
       case kBegin: {
         if (restart_) begin_lanczos();
         count_up(itn);
-        ++k_;
+        count_up(k_);
         if (precon) {
           phase = kAfterPrecon;
           return request(kPrecondition, q_cur());
