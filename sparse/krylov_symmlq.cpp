@@ -110,12 +110,14 @@ class Symmlq final : public Solver<T> {
   int step() override {
     switch (phase) {
       case kBegin: {
+        const bool fresh = restart_;
         if (restart_) begin_lanczos();
         count_up(itn);
         count_up(k_);
         if (precon) {
           phase = kAfterPrecon;
-          return request(kPrecondition, q_cur());
+          // The last pass left q~_k in U too, unless a request came since.
+          return !fresh && this->u_from_step() ? kPrecondition : request(kPrecondition, q_cur());
         }
         const double qq = qq_ready_ ? qq_ : re(dot(n, q_cur(), q_cur()));
         qq_ready_ = 0;
@@ -335,6 +337,7 @@ class Symmlq final : public Solver<T> {
       else z = inv * qc[i];
       const T q = v[i] - a_cur * qc[i] - a_prev * qo[i];
       qo[i] = q;
+      if constexpr (Precon) u[i] = q;
       const T wold = wbar_[i];
       const T xi = x[i] - back * wold + zc * wold + zs * z;
       const T wn = c * z - s * wold;  // z itself at the first step (c = 1, s = 0)
