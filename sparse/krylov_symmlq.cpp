@@ -74,6 +74,7 @@ class Symmlq final : public Solver<T> {
     auto flag = [](int f) { return f == 0 || f == 1; };
     return i(27) >= kBegin && i(27) <= kAfterProduct && flag(i(kMethodInt)) &&
            flag(i(kMethodInt + 1)) && flag(i(kMethodInt + 2)) && i(kMethodInt + 3) >= 0 &&
+           i(kMethodInt + 3) <= i(kItn) &&  // Lanczos steps since the last start
            flag(i(kMethodInt + 4)) && flag(i(kMethodInt + 5)) && flag(i(kMethodInt + 6));
   }
 
@@ -109,12 +110,14 @@ class Symmlq final : public Solver<T> {
   int step() override {
     switch (phase) {
       case kBegin: {
+        const bool fresh = restart_;
         if (restart_) begin_lanczos();
         count_up(itn);
-        ++k_;
+        count_up(k_);
         if (precon) {
           phase = kAfterPrecon;
-          return request(kPrecondition, q_cur());
+          // The last pass left q~_k in U too, unless a request came since.
+          return !fresh && this->u_from_step() ? kPrecondition : request(kPrecondition, q_cur());
         }
         const double qq = qq_ready_ ? qq_ : re(dot(n, q_cur(), q_cur()));
         qq_ready_ = 0;
@@ -130,7 +133,9 @@ class Symmlq final : public Solver<T> {
   // q~_1 = r, and the factorisation starts empty.
   void begin_lanczos() {
     copy(n, res_, q_cur());
+    // The first step's pass still reads both (scaled by 0).
     std::fill(q_prev(), q_prev() + n, T(0.0));
+    std::fill(wbar_, wbar_ + n, T(0.0));
     restart_ = 0;
     recording_ = k_ == 0 && itn == 0;  // sigma_1 is fed by the first run only
     k_ = 0;
@@ -218,7 +223,6 @@ class Symmlq final : public Solver<T> {
     p.zs = zeta * sn;
     p.c = c;
     p.s = sn;
-    p.first = first;
     p.guess_cg = guess_cg;
     p.inv_beta = 1.0 / beta;
     p.rl_cur = rhs1_ / beta;
@@ -227,12 +231,12 @@ class Symmlq final : public Solver<T> {
     p.coef_cg = coef_cg;
     const int code = iterm == 2 ? 2 : this->norm_code;
     switch (code) {
-      case 0: run_pass<0>(p); break;
-      case 1: run_pass<1>(p); break;
-      case 2: run_pass<2>(p); break;
-      case 3: run_pass<3>(p); break;
-      case 4: run_pass<4>(p); break;
-      default: run_pass<5>(p); break;
+      case 0: pass_for<0>(p); break;
+      case 1: pass_for<1>(p); break;
+      case 2: pass_for<2>(p); break;
+      case 3: pass_for<3>(p); break;
+      case 4: pass_for<4>(p); break;
+      default: pass_for<5>(p); break;
     }
 
     // The CG point is taken when its ratio of residual norm to the test's
@@ -294,7 +298,7 @@ class Symmlq final : public Solver<T> {
 
   struct Pass {
     double a_cur, a_prev, back, zc, zs, c, s, inv_beta, rl_cur, rl_next, zbar, coef_cg;
-    bool first, guess_cg;
+    bool guess_cg;
     double rl_norm = 0.0, qn_norm = 0.0, xl_norm = 0.0, xc_norm = 0.0;
     double rl_sq = 0.0, xl_sq = 0.0, xc_sq = 0.0, qn_sq = 0.0;
   };
@@ -304,7 +308,19 @@ class Symmlq final : public Solver<T> {
   // iterate and on along w_{k-1} = c wbar + s z_k; wbar = c z_k - s wbar;
   // the guessed candidate and its residual into x and the residual's
   // vector; and the norms of both candidates.
+  // The loop's invariant choices made outside it, so that it vectorises.
   template <int Code>
+  void pass_for(Pass& p) {
+    if (precon) {
+      if (p.guess_cg) run_pass<Code, true, true>(p);
+      else run_pass<Code, true, false>(p);
+    } else {
+      if (p.guess_cg) run_pass<Code, false, true>(p);
+      else run_pass<Code, false, false>(p);
+    }
+  }
+
+  template <int Code, bool Precon, bool GuessCg>
   void run_pass(Pass& p) {
     using M = Measure<Code>;
     T* qc = q_cur();
@@ -314,19 +330,27 @@ class Symmlq final : public Solver<T> {
     const double a_cur = p.a_cur, a_prev = p.a_prev, back = p.back, zc = p.zc, zs = p.zs;
     const double c = p.c, s = p.s, inv = p.inv_beta, rl_cur = p.rl_cur, rl_next = p.rl_next;
     const double zbar = p.zbar, coef_cg = p.coef_cg;
-    const bool first = p.first, guess_cg = p.guess_cg;
-    by_lanes(n, [&](int i, int l) {
-      const T z = precon ? res_[i] : inv * qc[i];
+    // (A body this long is not inlined into by_lanes unless asked.)
+    by_lanes(n, [&](int i, int l) __attribute__((always_inline)) {
+      T z;
+      if constexpr (Precon) z = res_[i];
+      else z = inv * qc[i];
       const T q = v[i] - a_cur * qc[i] - a_prev * qo[i];
       qo[i] = q;
+      if constexpr (Precon) u[i] = q;
       const T wold = wbar_[i];
       const T xi = x[i] - back * wold + zc * wold + zs * z;
-      const T wn = first ? z : c * z - s * wold;
+      const T wn = c * z - s * wold;  // z itself at the first step (c = 1, s = 0)
       wbar_[i] = wn;
       const T r = rl_cur * qc[i] + rl_next * q;
       const T xg = xi + zbar * wn;
-      x[i] = guess_cg ? xg : xi;
-      res_[i] = guess_cg ? coef_cg * q : r;
+      if constexpr (GuessCg) {
+        x[i] = xg;
+        res_[i] = coef_cg * q;
+      } else {
+        x[i] = xi;
+        res_[i] = r;
+      }
       M::add(rl[l], M::of(r, w, i));
       M::add(qn[l], M::of(q, w, i));
       M::add(xl[l], M::of(xi, w, i));

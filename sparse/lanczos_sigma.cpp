@@ -4,17 +4,23 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstddef>
 #include <limits>
 
 #include "frame/constants.hpp"
 
 namespace kiv::krylov {
 
+namespace {
+// Element I at stride S, past the int range when the rows are many.
+inline std::ptrdiff_t at(int i, int s) { return static_cast<std::ptrdiff_t>(i) * s; }
+}  // namespace
+
 int sturm_count(int m, const double* d, const double* e2, double lambda, int stride) {
   int count = 0;
   double q = 1.0;
   for (int i = 0; i < m; ++i) {
-    q = d[i * stride] - lambda - (i > 0 ? e2[(i - 1) * stride] / q : 0.0);
+    q = d[at(i, stride)] - lambda - (i > 0 ? e2[at(i - 1, stride)] / q : 0.0);
     if (q == 0.0) q = kEps;
     count += q < 0.0 ? 1 : 0;
   }
@@ -31,10 +37,10 @@ double last_component2(int m, const double* d, const double* e2, double theta, i
   double q = 1.0, dq = 0.0, ratio_sum = 0.0;
   for (int i = 0; i < m; ++i) {
     if (i > 0) ratio_sum += dq / q;
-    const double c = i > 0 ? e2[(i - 1) * st] : 0.0;
+    const double c = i > 0 ? e2[at(i - 1, st)] : 0.0;
     // A zero coupling starts the derivative afresh: 0 * inf would be NaN.
     dq = -1.0 + (c == 0.0 ? 0.0 : c * dq / (q * q));
-    q = d[i * st] - theta - (i > 0 ? c / q : 0.0);
+    q = d[at(i, st)] - theta - (i > 0 ? c / q : 0.0);
     if (q == 0.0) q = kEps;
   }
   const double denom = std::fabs(dq + q * ratio_sum);
@@ -47,8 +53,8 @@ double last_component2(int m, const double* d, const double* e2, double theta, i
 SigmaEstimate lanczos_sigma(int m, const double* d_in, const double* e2_in, double sigtol,
                             int stride) {
   const double inf = std::numeric_limits<double>::infinity();
-  auto d = [&](int i) { return d_in[i * stride]; };
-  auto e2 = [&](int i) { return e2_in[i * stride]; };
+  auto d = [&](int i) { return d_in[at(i, stride)]; };
+  auto e2 = [&](int i) { return e2_in[at(i, stride)]; };
   for (int i = 0; i < m; ++i)
     if (!std::isfinite(d(i)) || !std::isfinite(e2(i)) || e2(i) < 0.0) return {inf, inf};
 

@@ -15,6 +15,7 @@
 #include "kiv2.h"
 #include "krylov/problems.hpp"
 #include "precon/precon.hpp"
+#include "krylov/symmetric.hpp"
 #include "support/random.hpp"
 
 extern "C" void dsyev_(const char* jobz, const char* uplo, const int* n, double* a, const int* lda,
@@ -27,6 +28,10 @@ extern "C" void zheev_(const char* jobz, const char* uplo, const int* n, std::co
 namespace {
 
 using krylovtest::Csr;
+using krylovtest::Problem;
+using krylovtest::SymApi;
+using krylovtest::SymOptions;
+using krylovtest::SymRun;
 using Complex = std::complex<double>;
 
 template <class T>
@@ -37,94 +42,31 @@ using Vec = std::vector<T>;
 template <class T>
 using Op = std::function<void(const T*, T*)>;
 
-struct Opts {
-  std::string method = "SYMMLQ";
-  char precon = 'N', sigcmp = 'N', norm = 'I', weight = 'N';
-  int iterm = 1;
-  double tol = 1e-10;
-  int maxitn = 3000;
-  double anorm = 0.0, sigmax = 0.0, sigtol = 0.0;
-  int maxits = 0, monit = 0;
-};
-
-template <class T>
-struct SymRun {
-  int setup_ifail = 0, ifail = 0, lwreq = 0;
-  Vec<T> x, r;
-  int itn = 0, its = 0, monitor_ifail = 0, products = 0, solves = 0, monitors = 0;
-  double stplhs = 0, stprhs = 0, anorm = 0, sigmax = 0, sigerr = 0;
-};
-
-template <class T>
-int setup(const Opts& o, int n, int* lwreq, T* work, int lwork, int* ifail) {
-  char rec[KIV2_RECORD_LEN + 1];
-  const auto fn = [] {
-    if constexpr (kComplex<T>) return &F11GRF; else return &F11GDF;
-  }();
-  return fn(o.method.c_str(), &o.precon, &o.sigcmp, &o.norm, &o.weight, o.iterm, n, o.tol,
-            o.maxitn, o.anorm, o.sigmax, o.sigtol, o.maxits, o.monit, lwreq, work, lwork, rec,
-            ifail, static_cast<int>(o.method.size()), 1, 1, 1, 1, KIV2_RECORD_LEN);
+// SYMMLQ in the infinity norm (||A|| estimated unless given).
+SymOptions symmlq() {
+  SymOptions o;
+  o.method = "SYMMLQ";
+  o.norm = 'I';
+  o.maxitn = 3000;
+  return o;
 }
 
+// A solve with the caller's operators; STOP_AFTER as krylovtest::solve.
 template <class T>
-int iterate(int* irevcm, T* u, T* v, const double* w, T* work, int lwork, int* ifail) {
-  char rec[KIV2_RECORD_LEN + 1];
-  const auto fn = [] {
-    if constexpr (kComplex<T>) return &F11GSF; else return &F11GEF;
-  }();
-  return fn(irevcm, u, v, w, work, lwork, rec, ifail, KIV2_RECORD_LEN);
+SymRun<T> run_with(const Op<T>& a, const Op<T>& m, const Vec<T>& b, const SymOptions& o,
+                   const Vec<T>& x0 = {}, int stop_after = -1, int stop_code = 5) {
+  Problem<T> p;
+  p.n = static_cast<int>(b.size());
+  p.apply = a;
+  p.precondition = m;
+  return krylovtest::solve(p, b, o, stop_after, stop_code, x0);
 }
 
-template <class T>
-void monitor(SymRun<T>& run, const Vec<T>& work) {
-  char rec[KIV2_RECORD_LEN + 1];
-  const auto fn = [] {
-    if constexpr (kComplex<T>) return &F11GTF; else return &F11GFF;
-  }();
-  run.monitor_ifail = 1;
-  fn(&run.itn, &run.stplhs, &run.stprhs, &run.anorm, &run.sigmax, &run.its, &run.sigerr,
-     work.data(), static_cast<int>(work.size()), rec, &run.monitor_ifail, KIV2_RECORD_LEN);
-}
-
-// Drives one problem to the end.  STOP_AT, when positive, answers that
-// product request and then asks for STOP_CODE instead of going on.
-template <class T>
-SymRun<T> solve(const Op<T>& a, const Op<T>& m, const Vec<T>& b, const Opts& o, Vec<T> x0 = {},
-             int stop_at = 0, int stop_code = 6) {
-  const int n = static_cast<int>(b.size());
-  SymRun<T> run;
-  Vec<T> work(120);
-  int ifail = 1;
-  setup(o, n, &run.lwreq, work.data(), 120, &ifail);
-  if (ifail != 0) {
-    run.setup_ifail = ifail;
-    return run;
-  }
-  work.assign(run.lwreq, T(0.0));
-  ifail = 1;
-  setup(o, n, &run.lwreq, work.data(), run.lwreq, &ifail);
-  Vec<T> u = x0.empty() ? Vec<T>(n, T(0.0)) : x0, v = b;
-  Vec<double> w(n, 1.0);
-  int irevcm = 0;
-  for (int k = 0; k < 1000000; ++k) {
-    ifail = 1;
-    iterate(&irevcm, u.data(), v.data(), w.data(), work.data(), run.lwreq, &ifail);
-    if (irevcm == 4) break;
-    if (irevcm == 1 || irevcm == -1) {
-      a(u.data(), v.data());
-      if (++run.products == stop_at) irevcm = stop_code;
-    } else if (irevcm == 2) {
-      m(u.data(), v.data());
-      ++run.solves;
-    } else if (irevcm == 3) {
-      ++run.monitors;
-    }
-  }
-  run.ifail = ifail;
-  run.x = u;
-  run.r = v;
-  monitor(run, work);
-  return run;
+// How many requests of a kind a solve made (1 counts -1 too).
+int count(const std::vector<int>& requests, int code) {
+  return static_cast<int>(std::count_if(requests.begin(), requests.end(), [code](int r) {
+    return r == code || (code == 1 && r == -1);
+  }));
 }
 
 template <class T>
@@ -262,37 +204,51 @@ TYPED_TEST(Symmlq, SolvesDefiniteAndIndefiniteSystemsToTolerance) {
     SCOPED_TRACE(c.name);
     const Csr<T> a = laplacian<T>(14, c.shift, 0.4);
     const Vec<T> b = rhs_for<T>(a.n, 3);
-    Opts o;
+    SymOptions o = symmlq();
     o.precon = c.precon;
     o.norm = c.norm;
     o.tol = 1e-9;
     if (c.norm == '2') o.anorm = 8.0 + c.shift;  // Gershgorin bound of ||A||_2
-    const SymRun<T> run = solve<T>(product(a), jacobi(a), b, o);
+    const SymRun<T> run = run_with<T>(product(a), jacobi(a), b, o);
     expect_solved(a, b, run, c.norm, o.tol);
     EXPECT_EQ(run.lwreq, 120 + 6 * a.n);
     EXPECT_GT(run.itn, 1);
     if (c.precon == 'N') {
-      EXPECT_EQ(run.solves, 0);
+      EXPECT_EQ(count(run.requests, 2), 0);
     }
   }
 }
 
-// A nonzero start, and a start that already solves the system.
+// Starts: near the solution, at it, and far larger than it.  From the
+// large start the recurrence residual carries the rounding errors of that
+// scale and passes while the true residual cannot; it is replaced by the
+// true one (the Lanczos process starts again from it) and the solve then
+// converges.
 TYPED_TEST(Symmlq, StartsFromTheInitialGuess) {
   using T = TypeParam;
-  const Csr<T> a = laplacian<T>(10, 3.0, 0.2);
+  const Csr<T> a = laplacian<T>(10, 2.5, 0.2);
   const Vec<T> x_true = rhs_for<T>(a.n, 8);
   Vec<T> b(a.n);
   a.apply(x_true.data(), b.data());
-  Opts o;
-  o.tol = 1e-10;
-  Vec<T> x0 = x_true;
-  for (T& e : x0) e *= 0.9;
-  const SymRun<T> near = solve<T>(product(a), identity<T>(a.n), b, o, x0);
-  expect_solved(a, b, near, 'I', o.tol);
-  const SymRun<T> exact = solve<T>(product(a), identity<T>(a.n), b, o, x_true);
-  EXPECT_EQ(exact.ifail, 0);
-  EXPECT_EQ(exact.itn, 0);
+  Vec<T> near = x_true;
+  for (T& e : near) e *= 0.9;
+  for (char precon : {'N', 'P'}) {
+    SCOPED_TRACE(precon);
+    SymOptions o = symmlq();
+    o.precon = precon;
+    o.anorm = 8.0 + 2.5;
+    o.tol = 1e-10;
+    const SymRun<T> from_near = run_with<T>(product(a), jacobi(a), b, o, near);
+    expect_solved(a, b, from_near, 'I', o.tol);
+    const SymRun<T> exact = run_with<T>(product(a), jacobi(a), b, o, x_true);
+    EXPECT_EQ(exact.ifail, 0);
+    EXPECT_EQ(exact.itn, 0);
+    const SymRun<T> huge = run_with<T>(product(a), jacobi(a), b, o, Vec<T>(a.n, T(1e8)));
+    expect_solved(a, b, huge, 'I', o.tol);
+    // More products than the iterations, the first residual and one check:
+    // true residuals were asked for on the way.
+    EXPECT_GT(count(huge.requests, 1), huge.itn + 2);
+  }
 }
 
 // ITERM = 2: ||r|| <= tau sigma_1 ||x|| with sigma_1 given, estimated by the
@@ -301,32 +257,122 @@ TYPED_TEST(Symmlq, SecondStoppingTestWithGivenAndEstimatedSigma) {
   using T = TypeParam;
   const Csr<T> a = laplacian<T>(12, 2.5, 0.3);
   const Vec<T> b = rhs_for<T>(a.n, 4);
-  const double sigma = preconditioned_sigma(a, false);
+  // Jacobi here is 1/1.5 times I, so the preconditioned sigma_1 is known too.
+  const double sigma = preconditioned_sigma(a, false), scaled = sigma / 1.5;
   struct Case {
     const char* name;
-    char sigcmp;
+    char sigcmp, precon;
     double sigmax;
   };
-  for (const Case& c : {Case{"given", 'N', sigma}, Case{"estimated", 'S', 0.0},
-                        Case{"row bound", 'N', 0.0}}) {
+  for (const Case& c : {Case{"given", 'N', 'N', sigma}, Case{"estimated", 'S', 'N', 0.0},
+                        Case{"row bound", 'N', 'N', 0.0}, Case{"given, Jacobi", 'N', 'P', scaled},
+                        Case{"estimated, Jacobi", 'S', 'P', 0.0}}) {
     SCOPED_TRACE(c.name);
-    Opts o;
+    SymOptions o = symmlq();
     o.iterm = 2;
     o.norm = '2';
+    o.precon = c.precon;
     o.sigcmp = c.sigcmp;
     o.sigmax = c.sigmax;
     o.maxits = 200;
     o.sigtol = 1e-4;
     o.tol = 1e-9;
-    const SymRun<T> run = solve<T>(product(a), identity<T>(a.n), b, o);
+    const SymRun<T> run = run_with<T>(product(a), jacobi(a), b, o);
     ASSERT_EQ(run.ifail, 0);
-    // The test's own form, with the true sigma_1: the estimates never
-    // exceed it, so they can only make the test stricter.
+    // The test's own form, ||M^-1 r|| <= tau sigma_1 ||x||, with the true
+    // sigma_1: the estimates never exceed it, so they only make it stricter.
+    const double s1 = c.precon == 'P' ? scaled : sigma;
+    const double m = c.precon == 'P' ? 1.0 / 1.5 : 1.0;
     const Vec<T> r = krylovtest::residual(a, b, run.x);
-    EXPECT_LE(norm_of('2', r), 1.01 * o.tol * sigma * norm_of('2', run.x));
-    EXPECT_LE(run.sigmax, sigma * (1.0 + 1e-10));
-    EXPECT_GT(run.sigmax, c.sigcmp == 'S' ? sigma * (1.0 - 1e-4) : sigma / 2.0);
+    EXPECT_LE(m * norm_of('2', r), 1.01 * o.tol * s1 * norm_of('2', run.x));
+    EXPECT_LE(run.sigmax, s1 * (1.0 + 1e-10));
+    EXPECT_GT(run.sigmax, c.sigcmp == 'S' ? s1 * (1.0 - 1e-4) : s1 / 2.0);
     EXPECT_LE(run.stplhs, run.stprhs);
+    // Its left side is the recurrence residual's, close to the true one.
+    EXPECT_NEAR(run.stplhs, m * norm_of('2', r), 1e-10 * norm_of('2', b));
+  }
+}
+
+// Monitoring every iteration: U is the iterate, V its residual (the one the
+// recurrences carry, close to b - A U).
+TYPED_TEST(Symmlq, MonitoringHandsTheIterateAndItsResidual) {
+  using T = TypeParam;
+  const Csr<T> a = laplacian<T>(8, 1.5, 0.7);
+  const Vec<T> b = rhs_for<T>(a.n, 21);
+  const int n = a.n;
+  Vec<T> work(120);
+  SymOptions o = symmlq();
+  o.precon = 'P';
+  o.monit = 1;
+  o.anorm = 8.0;
+  int lwreq = 0;
+  krylovtest::setup(o, n, work, &lwreq);
+  work.assign(lwreq, T(0.0));
+  ASSERT_EQ(krylovtest::setup(o, n, work, &lwreq).ifail, 0);
+  Vec<T> u(n, T(0.0)), v = b;
+  Vec<double> w(n, 1.0);
+  int irevcm = 0, monitors = 0, ifail = 0;
+  char rec[KIV2_RECORD_LEN + 1];
+  const auto m = jacobi(a);
+  while (true) {
+    ifail = 1;
+    SymApi<T>::iterate_fn(&irevcm, u.data(), v.data(), w.data(), work.data(), lwreq, rec, &ifail,
+                          KIV2_RECORD_LEN);
+    if (irevcm == 4) break;
+    if (irevcm == 1) a.apply(u.data(), v.data());
+    if (irevcm == 2) m(u.data(), v.data());
+    if (irevcm == 3) {
+      ++monitors;
+      const Vec<T> r = krylovtest::residual(a, b, u);
+      double diff = 0.0;
+      for (int i = 0; i < n; ++i) diff = std::max(diff, std::abs(r[i] - v[i]));
+      EXPECT_LE(diff, 1e-10 * norm_of('I', b)) << "monitor " << monitors;
+      SymRun<T> mon;
+      int mfail = 1;
+      SymApi<T>::monitor_fn(&mon.itn, &mon.stplhs, &mon.stprhs, &mon.anorm, &mon.sigmax, &mon.its,
+                            &mon.sigerr, work.data(), lwreq, rec, &mfail, KIV2_RECORD_LEN);
+      EXPECT_EQ(mfail, 0);
+      EXPECT_EQ(mon.itn, monitors);
+      EXPECT_NEAR(mon.stplhs, norm_of('I', v), 1e-12 * norm_of('I', b));
+    }
+  }
+  EXPECT_EQ(ifail, 0);
+  EXPECT_GT(monitors, 5);
+}
+
+// A product that is not quite symmetric, so that the recurrences and the
+// true residual part: the iteration ends converged or at the accuracy
+// limit, never in a loop, its last test on the true residual, with
+// V = b - A U for the A used.
+TYPED_TEST(Symmlq, NearlySymmetricProductEndsOnTheTrueResidual) {
+  using T = TypeParam;
+  const Csr<T> a = laplacian<T>(12, 0.5, 0.2);
+  const Vec<T> b = rhs_for<T>(a.n, 5);
+  for (double drift : {1e-7, 1e-3}) {
+    SCOPED_TRACE(drift);
+    const Op<T> perturbed = [&a, drift](const T* x, T* y) {
+      a.apply(x, y);
+      for (int i = 0; i < a.n; ++i) y[i] *= 1.0 + drift * std::sin(7.0 * i);
+    };
+    SymOptions o = symmlq();
+    o.anorm = 8.0;
+    o.tol = 1e-12;
+    o.maxitn = 2000;
+    const SymRun<T> run = run_with<T>(perturbed, identity<T>(a.n), b, o);
+    EXPECT_TRUE(run.ifail == 0 || run.ifail == 2) << run.ifail;
+    Vec<T> r(a.n);
+    perturbed(run.x.data(), r.data());
+    for (int i = 0; i < a.n; ++i) r[i] = b[i] - r[i];
+    double diff = 0.0;
+    for (int i = 0; i < a.n; ++i) diff = std::max(diff, std::abs(r[i] - run.r[i]));
+    EXPECT_LE(diff, 1e-13 * norm_of('I', b));
+    // Converged or not, the last test was on the true residual.
+    EXPECT_NEAR(run.stplhs, norm_of('I', r), 1e-13 * norm_of('I', b));
+    if (run.ifail == 0) {
+      EXPECT_LE(run.stplhs, run.stprhs);
+    } else {
+      EXPECT_GT(run.stplhs, run.stprhs);
+    }
   }
 }
 
@@ -354,14 +400,14 @@ TYPED_TEST(Symmlq, SigmaEstimateMatchesThePreconditionedMatrix) {
         if (a.col[k] == i) a.val[k] += 0.1 * (i % 5);
     const Vec<T> b = rhs_for<T>(a.n, 6);
     const double sigma = preconditioned_sigma(a, c.precon == 'P');
-    Opts o;
+    SymOptions o = symmlq();
     o.method = c.method;
     o.precon = c.precon;
     o.sigcmp = 'S';
     o.sigtol = 1e-3;
     o.maxits = c.maxits;
     o.tol = 1e-12;
-    const SymRun<T> run = solve<T>(product(a), jacobi(a), b, o);
+    const SymRun<T> run = run_with<T>(product(a), jacobi(a), b, o);
     ASSERT_EQ(run.ifail, 0);
     EXPECT_EQ(run.lwreq, 120 + (c.method[0] == 'C' ? 5 : 6) * a.n + 2 * c.maxits + 2);
     EXPECT_EQ(run.its, std::min(run.itn - 1, c.maxits));
@@ -388,9 +434,9 @@ TYPED_TEST(Symmlq, IndefinitePreconditionerIsReported) {
     const Op<T> m = [n](const T* x, T* y) {
       for (int i = 0; i < n; ++i) y[i] = i == n - 1 ? -4.0 * x[i] : x[i];
     };
-    Opts o;
+    SymOptions o = symmlq();
     o.precon = 'P';
-    const SymRun<T> run = solve<T>(product(a), m, b, o);
+    const SymRun<T> run = run_with<T>(product(a), m, b, o);
     EXPECT_EQ(run.ifail, 6);
     EXPECT_EQ(run.monitor_ifail, 0);
     // U and V still match: V = b - A U.
@@ -408,10 +454,15 @@ TYPED_TEST(Symmlq, StopsHandBackAnIterateAndItsResidual) {
   for (int code : {6, 5}) {
     for (int at : {3, 8, 13}) {
       SCOPED_TRACE("stop " + std::to_string(code) + " at product " + std::to_string(at));
-      Opts o;
+      SymOptions o = symmlq();
       o.precon = 'P';
       o.anorm = 8.0;  // no products for an estimate of ||A|| first
-      const SymRun<T> run = solve<T>(product(a), jacobi(a), b, o, {}, at, code);
+      // The request index of product AT, from a run to the end.
+      const SymRun<T> full = run_with<T>(product(a), jacobi(a), b, o);
+      int index = 0;
+      for (int products = 0; products < at; ++index)
+        products += full.requests[index] == 1 ? 1 : 0;
+      const SymRun<T> run = run_with<T>(product(a), jacobi(a), b, o, {}, index - 1, code);
       EXPECT_EQ(run.ifail, code == 6 ? 8 : 4);
       const Vec<T> r = krylovtest::residual(a, b, run.x);
       double diff = 0.0;
@@ -459,13 +510,13 @@ TEST(SymmlqReal, Bcsstk01WithJacobiAndIncompleteCholesky) {
     EXPECT_EQ(f, 0);
   };
   const Vec<double> b = rhs_for<double>(n, 12);
-  Opts o;
+  SymOptions o = symmlq();
   o.precon = 'P';
   o.tol = 1e-10;
   int its_jacobi = 0;
   for (int k = 0; k < 2; ++k) {
     SCOPED_TRACE(k == 0 ? "Jacobi" : "IC(0)");
-    const SymRun<double> run = solve<double>(product(a), k == 0 ? jacobi(a) : ic, b, o);
+    const SymRun<double> run = run_with<double>(product(a), k == 0 ? jacobi(a) : ic, b, o);
     expect_solved(a, b, run, 'I', o.tol);
     if (k == 0) {
       its_jacobi = run.itn;
