@@ -5174,7 +5174,8 @@ KIV_API int KIV_CALL F11BTF(int* itn, double* stplhs, double* stprhs,          /
  *   other than 2 with ITERM = 2), -5 WEIGHT (or W with ITERM = 2), -6 ITERM (or 2 with
  *   CG), -7 N (also when the workspace LWREQ would not fit an int), -8 TOL >= 1, -9
  *   MAXITN, -10 ANORM <= 0 with NORM = 2 and ITERM = 1, -12 SIGTOL >= 1 and -13 MAXITS
- *   outside [1, MAXITN] when sigma_1 is estimated, -14 MONIT > MAXITN, -17 LWORK < 120.
+ *   outside [1, MAXITN] (or making LWREQ exceed the int range) when sigma_1 is
+ *   estimated, -14 MONIT > MAXITN, -17 LWORK < 120.
  *   A failed set-up leaves WORK unusable for F11GEF.
  * @par Workspace
  * WORK: LWREQ elements: CG 120 + 5N, SYMMLQ 120 + 6N, plus 2 MAXITS + 2 when sigma_1 is
@@ -5208,7 +5209,11 @@ KIV_API int KIV_CALL F11GDF_HOST(const char* method, const char* precon,       /
  *                           M (F11GEF then asks for solves M v = u)
  * @param[in]     sigcmp     'S' estimate sigma_1, the largest singular value of the
  *                           preconditioned matrix, from the Lanczos matrix of the iteration
- *                           (unless SIGMAX > 0 is given); 'N' do not
+ *                           (unless SIGMAX > 0 is given): bisection on Sturm counts within
+ *                           Gershgorin bounds, over the first MAXITS rows; 'N' do not, except
+ *                           that SYMMLQ with ITERM = 2 or an unweighted norm then keeps the
+ *                           cheap lower bound max_k ||row k of T||_2 (within sqrt(3) of
+ *                           ||T||_2) as SIGMAX
  * @param[in]     norm       norm of the stopping test: '1', 'I' (infinity) or '2'; '2'
  *                           needs ANORM > 0 when ITERM = 1
  * @param[in]     weight     'N' unweighted, 'W' weighted by WGT of F11GEF (not with ITERM =
@@ -5250,7 +5255,8 @@ KIV_API int KIV_CALL F11GDF_HOST(const char* method, const char* precon,       /
  *   other than 2 with ITERM = 2), -5 WEIGHT (or W with ITERM = 2), -6 ITERM (or 2 with
  *   CG), -7 N (also when the workspace LWREQ would not fit an int), -8 TOL >= 1, -9
  *   MAXITN, -10 ANORM <= 0 with NORM = 2 and ITERM = 1, -12 SIGTOL >= 1 and -13 MAXITS
- *   outside [1, MAXITN] when sigma_1 is estimated, -14 MONIT > MAXITN, -17 LWORK < 120.
+ *   outside [1, MAXITN] (or making LWREQ exceed the int range) when sigma_1 is
+ *   estimated, -14 MONIT > MAXITN, -17 LWORK < 120.
  *   A failed set-up leaves WORK unusable for F11GEF.
  * @par Workspace
  * WORK: LWREQ elements: CG 120 + 5N, SYMMLQ 120 + 6N, plus 2 MAXITS + 2 when sigma_1 is
@@ -5319,6 +5325,10 @@ KIV_API int KIV_CALL F11GEF_HOST(int* irevcm, double* u, double* v,            /
  * finished: U holds x, V its residual b - A x. Instead of repeating a request the caller
  * may pass 5 (stop tidily at the next convergence test) or 6 (stop at once). All state
  * lives in WORK. CG declares convergence only after checking the true residual b - A x.
+ * SYMMLQ tests the better of its two iterates, the LQ iterate and the CG point (the one
+ * whose residual norm is the smaller fraction of its test's right-hand side), and hands
+ * that one back; with ITERM = 2 its sigma_1 is the one given, estimated, or the row bound
+ * of SIGCMP = N, none of which exceeds the true sigma_1.
  *
  * Exported as `_q88577@36`.
  *
@@ -5410,8 +5420,14 @@ KIV_API int KIV_CALL F11GFF_HOST(int* itn, double* stplhs, double* stprhs,     /
  * @param[out]    stprhs     right side of the latest stopping test
  * @param[out]    anorm      ||A|| used (given or estimated)
  * @param[out]    sigmax     sigma_1 used (given or estimated)
- * @param[out]    its        iterations that fed the sigma_1 estimate
- * @param[out]    sigerr     estimated relative error of the sigma_1 estimate
+ * @param[out]    its        rows of the Lanczos matrix T that fed the sigma_1 estimate: one
+ *                           fewer than the iterations recorded (at most MAXITS + 1), since
+ *                           the last row only couples them to the next Lanczos vector
+ * @param[out]    sigerr     estimated relative error of the sigma_1 estimate: (w + beta |s|)
+ *                           / SIGMAX, w the width of the final bisection bracket, beta |s|
+ *                           the Lanczos residual bound of the Ritz value (beta the coupling
+ *                           to the next vector, s the last component of the Ritz vector); 1
+ *                           when only one row is known
  * @param[in]     work       the workspace of F11GEF
  * @param[in]     lwork      length of WORK, >= 120
  * @param[out]    record     the message record, at least 200 characters: "NONE" on success,
@@ -5473,7 +5489,8 @@ KIV_API int KIV_CALL F11GFF(int* itn, double* stplhs, double* stprhs,          /
  *   other than 2 with ITERM = 2), -5 WEIGHT (or W with ITERM = 2), -6 ITERM (or 2 with
  *   CG), -7 N (also when the workspace LWREQ would not fit an int), -8 TOL >= 1, -9
  *   MAXITN, -10 ANORM <= 0 with NORM = 2 and ITERM = 1, -12 SIGTOL >= 1 and -13 MAXITS
- *   outside [1, MAXITN] when sigma_1 is estimated, -14 MONIT > MAXITN, -17 LWORK < 120.
+ *   outside [1, MAXITN] (or making LWREQ exceed the int range) when sigma_1 is
+ *   estimated, -14 MONIT > MAXITN, -17 LWORK < 120.
  *   A failed set-up leaves WORK unusable for F11GSF.
  * @par Workspace
  * WORK: LWREQ complex elements: CG 120 + 5N, SYMMLQ 120 + 6N, plus 2 MAXITS + 2 when sigma_1 is
@@ -5507,7 +5524,11 @@ KIV_API int KIV_CALL F11GRF_HOST(const char* method, const char* precon,       /
  *                           M (F11GSF then asks for solves M v = u)
  * @param[in]     sigcmp     'S' estimate sigma_1, the largest singular value of the
  *                           preconditioned matrix, from the Lanczos matrix of the iteration
- *                           (unless SIGMAX > 0 is given); 'N' do not
+ *                           (unless SIGMAX > 0 is given): bisection on Sturm counts within
+ *                           Gershgorin bounds, over the first MAXITS rows; 'N' do not, except
+ *                           that SYMMLQ with ITERM = 2 or an unweighted norm then keeps the
+ *                           cheap lower bound max_k ||row k of T||_2 (within sqrt(3) of
+ *                           ||T||_2) as SIGMAX
  * @param[in]     norm       norm of the stopping test: '1', 'I' (infinity) or '2'; '2'
  *                           needs ANORM > 0 when ITERM = 1
  * @param[in]     weight     'N' unweighted, 'W' weighted by WGT of F11GSF (not with ITERM =
@@ -5549,7 +5570,8 @@ KIV_API int KIV_CALL F11GRF_HOST(const char* method, const char* precon,       /
  *   other than 2 with ITERM = 2), -5 WEIGHT (or W with ITERM = 2), -6 ITERM (or 2 with
  *   CG), -7 N (also when the workspace LWREQ would not fit an int), -8 TOL >= 1, -9
  *   MAXITN, -10 ANORM <= 0 with NORM = 2 and ITERM = 1, -12 SIGTOL >= 1 and -13 MAXITS
- *   outside [1, MAXITN] when sigma_1 is estimated, -14 MONIT > MAXITN, -17 LWORK < 120.
+ *   outside [1, MAXITN] (or making LWREQ exceed the int range) when sigma_1 is
+ *   estimated, -14 MONIT > MAXITN, -17 LWORK < 120.
  *   A failed set-up leaves WORK unusable for F11GSF.
  * @par Workspace
  * WORK: LWREQ complex elements: CG 120 + 5N, SYMMLQ 120 + 6N, plus 2 MAXITS + 2 when sigma_1 is
@@ -5618,6 +5640,10 @@ KIV_API int KIV_CALL F11GSF_HOST(int* irevcm, kiv2_complex* u, kiv2_complex* v, 
  * finished: U holds x, V its residual b - A x. Instead of repeating a request the caller
  * may pass 5 (stop tidily at the next convergence test) or 6 (stop at once). All state
  * lives in WORK. CG declares convergence only after checking the true residual b - A x.
+ * SYMMLQ tests the better of its two iterates, the LQ iterate and the CG point (the one
+ * whose residual norm is the smaller fraction of its test's right-hand side), and hands
+ * that one back; with ITERM = 2 its sigma_1 is the one given, estimated, or the row bound
+ * of SIGCMP = N, none of which exceeds the true sigma_1.
  *
  * Exported as `_q25479@36`.
  *
@@ -5709,8 +5735,14 @@ KIV_API int KIV_CALL F11GTF_HOST(int* itn, double* stplhs, double* stprhs,     /
  * @param[out]    stprhs     right side of the latest stopping test
  * @param[out]    anorm      ||A|| used (given or estimated)
  * @param[out]    sigmax     sigma_1 used (given or estimated)
- * @param[out]    its        iterations that fed the sigma_1 estimate
- * @param[out]    sigerr     estimated relative error of the sigma_1 estimate
+ * @param[out]    its        rows of the Lanczos matrix T that fed the sigma_1 estimate: one
+ *                           fewer than the iterations recorded (at most MAXITS + 1), since
+ *                           the last row only couples them to the next Lanczos vector
+ * @param[out]    sigerr     estimated relative error of the sigma_1 estimate: (w + beta |s|)
+ *                           / SIGMAX, w the width of the final bisection bracket, beta |s|
+ *                           the Lanczos residual bound of the Ritz value (beta the coupling
+ *                           to the next vector, s the last component of the Ritz vector); 1
+ *                           when only one row is known
  * @param[in]     work       the workspace of F11GSF
  * @param[in]     lwork      length of WORK, >= 120
  * @param[out]    record     the message record, at least 200 characters: "NONE" on success,

@@ -200,10 +200,6 @@ class Solver {
   // cycle's own residual estimate.
   virtual bool gmres_test() const { return false; }
   virtual double gmres_estimate() const { return 0.0; }
-  // SYMMLQ: the test runs on the better of two candidate iterates.  A method
-  // that carries a second one makes the chosen candidate the iterate x and
-  // its residual the one residual() returns, before the test reads them.
-  virtual void select_candidate() {}
   // Vector K of the method's workspace (0 the iterate, 1 the right side).
   T* vec(int k) { return work + s.layout.block + static_cast<long>(k) * n; }
 

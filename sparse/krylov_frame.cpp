@@ -551,7 +551,6 @@ bool Solver<T>::true_sides() {
 // every replacement.
 template <class T>
 int Solver<T>::replacement_test() {
-  select_candidate();
   T* r = residual();
   if (!recurrence_sides(r)) return finish(s.layout.nonfinite, false);
   if (stplhs > std::max(stprhs, rhs_max_)) {

@@ -130,7 +130,9 @@ class Symmlq final : public Solver<T> {
   // q~_1 = r, and the factorisation starts empty.
   void begin_lanczos() {
     copy(n, res_, q_cur());
+    // The first step's pass still reads both (scaled by 0).
     std::fill(q_prev(), q_prev() + n, T(0.0));
+    std::fill(wbar_, wbar_ + n, T(0.0));
     restart_ = 0;
     recording_ = k_ == 0 && itn == 0;  // sigma_1 is fed by the first run only
     k_ = 0;
@@ -206,6 +208,10 @@ class Symmlq final : public Solver<T> {
     }
     const double zbar = gbar_ != 0.0 ? rhs1_ / gbar_ : 0.0;
 
+    // The pass writes the candidate the last step chose, which is usually
+    // chosen again; a wrong guess costs one more pass.
+    const double coef_cg = -(sn * zeta + c * zbar);
+    const bool guess_cg = cg_ && gbar_ != 0.0;
     Pass p;
     p.a_cur = alpha / beta;
     p.a_prev = first ? 0.0 : beta / beta_prev_;
@@ -214,44 +220,48 @@ class Symmlq final : public Solver<T> {
     p.zs = zeta * sn;
     p.c = c;
     p.s = sn;
-    p.first = first;
+    p.guess_cg = guess_cg;
     p.inv_beta = 1.0 / beta;
     p.rl_cur = rhs1_ / beta;
     p.rl_next = -sn * zeta;
     p.zbar = zbar;
+    p.coef_cg = coef_cg;
     const int code = iterm == 2 ? 2 : this->norm_code;
     switch (code) {
-      case 0: run_pass<0>(p); break;
-      case 1: run_pass<1>(p); break;
-      case 2: run_pass<2>(p); break;
-      case 3: run_pass<3>(p); break;
-      case 4: run_pass<4>(p); break;
-      default: run_pass<5>(p); break;
+      case 0: pass_for<0>(p); break;
+      case 1: pass_for<1>(p); break;
+      case 2: pass_for<2>(p); break;
+      case 3: pass_for<3>(p); break;
+      case 4: pass_for<4>(p); break;
+      default: pass_for<5>(p); break;
     }
 
     // The CG point is taken when its ratio of residual norm to the test's
     // right-hand side is not larger than the LQ iterate's.
-    const double coef_cg = -(sn * zeta + c * zbar);
     const double r_cg = std::fabs(coef_cg) * p.qn_norm;
     const double base = iterm == 2 ? 0.0 : this->bnorm;
     const double scale = iterm == 2 ? 1.0 : this->anorm;
     const bool take_cg = gbar_ != 0.0 && r_cg * (scale * p.xl_norm + base) <=
                                              p.rl_norm * (scale * p.xc_norm + base);
-    T* qn = q_prev();  // the new Lanczos vector took the oldest one's place
+    if (take_cg != guess_cg) {
+      const T* qc = q_cur();
+      const T* qn = q_prev();  // the new Lanczos vector took the oldest one's place
+      const double step = take_cg ? zbar : -zbar;
+      const double a = take_cg ? 0.0 : p.rl_cur, b = take_cg ? coef_cg : p.rl_next;
+      for (int i = 0; i < n; ++i) {
+        x[i] += step * wbar_[i];
+        res_[i] = a * qc[i] + b * qn[i];
+      }
+    }
+    if (code == 2) {
+      if (take_cg) this->residual_sums(coef_cg * coef_cg * p.qn_sq, p.xc_sq);
+      else this->residual_sums(p.rl_sq, p.xl_sq);
+    }
     if (take_cg) {
-      Lanes<double> rr, xx;
-      by_lanes(n, [&](int i, int l) {
-        x[i] += zbar * wbar_[i];
-        res_[i] = coef_cg * qn[i];
-        rr[l] += abs2(res_[i]);
-        xx[l] += abs2(x[i]);
-      });
-      if (code == 2) this->residual_sums(rr.sum(), xx.sum());
       zbar_ = zbar;
       ra_ = 0.0;
       rb_ = coef_cg;
     } else {
-      if (code == 2) this->residual_sums(p.rl_sq, p.xl_sq);
       ra_ = p.rl_cur;
       rb_ = p.rl_next;
     }
@@ -284,17 +294,30 @@ class Symmlq final : public Solver<T> {
   }
 
   struct Pass {
-    double a_cur, a_prev, back, zc, zs, c, s, inv_beta, rl_cur, rl_next, zbar;
-    bool first;
+    double a_cur, a_prev, back, zc, zs, c, s, inv_beta, rl_cur, rl_next, zbar, coef_cg;
+    bool guess_cg;
     double rl_norm = 0.0, qn_norm = 0.0, xl_norm = 0.0, xc_norm = 0.0;
-    double rl_sq = 0.0, xl_sq = 0.0, qn_sq = 0.0;
+    double rl_sq = 0.0, xl_sq = 0.0, xc_sq = 0.0, qn_sq = 0.0;
   };
 
   // The one pass of the step: q~_{k+1} = A z_k - (alpha/beta_k) q~_k -
   // (beta_k/beta_{k-1}) q~_{k-1} over the oldest vector; x back to the LQ
   // iterate and on along w_{k-1} = c wbar + s z_k; wbar = c z_k - s wbar;
-  // r_LQ into the residual's vector; and the norms of both candidates.
+  // the guessed candidate and its residual into x and the residual's
+  // vector; and the norms of both candidates.
+  // The loop's invariant choices made outside it, so that it vectorises.
   template <int Code>
+  void pass_for(Pass& p) {
+    if (precon) {
+      if (p.guess_cg) run_pass<Code, true, true>(p);
+      else run_pass<Code, true, false>(p);
+    } else {
+      if (p.guess_cg) run_pass<Code, false, true>(p);
+      else run_pass<Code, false, false>(p);
+    }
+  }
+
+  template <int Code, bool Precon, bool GuessCg>
   void run_pass(Pass& p) {
     using M = Measure<Code>;
     T* qc = q_cur();
@@ -303,23 +326,31 @@ class Symmlq final : public Solver<T> {
     double rl[4] = {}, qn[4] = {}, xl[4] = {}, xc[4] = {}, qq[4] = {};
     const double a_cur = p.a_cur, a_prev = p.a_prev, back = p.back, zc = p.zc, zs = p.zs;
     const double c = p.c, s = p.s, inv = p.inv_beta, rl_cur = p.rl_cur, rl_next = p.rl_next;
-    const double zbar = p.zbar;
-    const bool first = p.first;
-    by_lanes(n, [&](int i, int l) {
-      const T z = precon ? res_[i] : inv * qc[i];
+    const double zbar = p.zbar, coef_cg = p.coef_cg;
+    // (A body this long is not inlined into by_lanes unless asked.)
+    by_lanes(n, [&](int i, int l) __attribute__((always_inline)) {
+      T z;
+      if constexpr (Precon) z = res_[i];
+      else z = inv * qc[i];
       const T q = v[i] - a_cur * qc[i] - a_prev * qo[i];
       qo[i] = q;
       const T wold = wbar_[i];
       const T xi = x[i] - back * wold + zc * wold + zs * z;
-      const T wn = first ? z : c * z - s * wold;
+      const T wn = c * z - s * wold;  // z itself at the first step (c = 1, s = 0)
       wbar_[i] = wn;
-      x[i] = xi;
       const T r = rl_cur * qc[i] + rl_next * q;
-      res_[i] = r;
+      const T xg = xi + zbar * wn;
+      if constexpr (GuessCg) {
+        x[i] = xg;
+        res_[i] = coef_cg * q;
+      } else {
+        x[i] = xi;
+        res_[i] = r;
+      }
       M::add(rl[l], M::of(r, w, i));
       M::add(qn[l], M::of(q, w, i));
       M::add(xl[l], M::of(xi, w, i));
-      M::add(xc[l], M::of(T(xi + zbar * wn), w, i));
+      M::add(xc[l], M::of(xg, w, i));
       qq[l] += abs2(q);
     });
     p.rl_norm = M::result(rl);
@@ -330,6 +361,7 @@ class Symmlq final : public Solver<T> {
     if constexpr (Code == 2) {
       p.rl_sq = (rl[0] + rl[1]) + (rl[2] + rl[3]);
       p.xl_sq = (xl[0] + xl[1]) + (xl[2] + xl[3]);
+      p.xc_sq = (xc[0] + xc[1]) + (xc[2] + xc[3]);
     }
   }
 

@@ -39,6 +39,18 @@ inline int norm_letter_code(char c) {
   return (pos + 1) / 2 - 1;
 }
 
+// The routine names of a family's Names<T> and the texts that name them.
+#define KIV_KRYLOV_NAMES(SETUP, ITERATE, MONITOR)                                       \
+  static constexpr const char* setup = SETUP;                                           \
+  static constexpr const char* iterate = ITERATE;                                       \
+  static constexpr const char* monitor = MONITOR;                                       \
+  static constexpr const char* completed =                                              \
+      " ** " ITERATE " has already completed its tasks. You need to set a new problem."; \
+  static constexpr const char* not_set_up =                                             \
+      " ** Either " SETUP " was not called before calling this routine\n"               \
+      " ** or it has returned an error.";                                               \
+  static constexpr const char* out_of_sequence = " ** " MONITOR " has been called out of sequence."
+
 // The messages of an iteration entry, in label order; a family may add
 // its own after the common ones.
 template <class Names, class... Extra>
@@ -76,8 +88,9 @@ int iterate(int* irevcm, T* u, T* v, const double* wgt, T* work, int lwork, char
   Reporter rep(R::iterate, record, record_len);
 
   // Nothing in WORK may be touched when it is too short or was never set up.
+  // (The symmetric family names a short block in the first-entry form.)
   if (lwork < block) {
-    rep.fail(-6, kMessages[*irevcm == 0 ? kFirstIllegal : kReIllegal], 6);
+    rep.fail(-6, kMessages[*irevcm == 0 || F::symmetric ? kFirstIllegal : kReIllegal], 6);
     *irevcm = kDone;
     return rep.finish(ifail);
   }

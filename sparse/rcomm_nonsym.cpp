@@ -36,27 +36,11 @@ struct General {
 
 template <>
 struct General::Names<double> {
-  static constexpr const char* setup = "F11BDF";
-  static constexpr const char* iterate = "F11BEF";
-  static constexpr const char* monitor = "F11BFF";
-  static constexpr const char* completed =
-      " ** F11BEF has already completed its tasks. You need to set a new problem.";
-  static constexpr const char* not_set_up =
-      " ** Either F11BDF was not called before calling this routine\n"
-      " ** or it has returned an error.";
-  static constexpr const char* out_of_sequence = " ** F11BFF has been called out of sequence.";
+  KIV_KRYLOV_NAMES("F11BDF", "F11BEF", "F11BFF");
 };
 template <>
 struct General::Names<Complex> {
-  static constexpr const char* setup = "F11BRF";
-  static constexpr const char* iterate = "F11BSF";
-  static constexpr const char* monitor = "F11BTF";
-  static constexpr const char* completed =
-      " ** F11BSF has already completed its tasks. You need to set a new problem.";
-  static constexpr const char* not_set_up =
-      " ** Either F11BRF was not called before calling this routine\n"
-      " ** or it has returned an error.";
-  static constexpr const char* out_of_sequence = " ** F11BTF has been called out of sequence.";
+  KIV_KRYLOV_NAMES("F11BRF", "F11BSF", "F11BTF");
 };
 
 template <class T>

@@ -40,27 +40,11 @@ struct Symmetric {
 
 template <>
 struct Symmetric::Names<double> {
-  static constexpr const char* setup = "F11GDF";
-  static constexpr const char* iterate = "F11GEF";
-  static constexpr const char* monitor = "F11GFF";
-  static constexpr const char* completed =
-      " ** F11GEF has already completed its tasks. You need to set a new problem.";
-  static constexpr const char* not_set_up =
-      " ** Either F11GDF was not called before calling this routine\n"
-      " ** or it has returned an error.";
-  static constexpr const char* out_of_sequence = " ** F11GFF has been called out of sequence.";
+  KIV_KRYLOV_NAMES("F11GDF", "F11GEF", "F11GFF");
 };
 template <>
 struct Symmetric::Names<Complex> {
-  static constexpr const char* setup = "F11GRF";
-  static constexpr const char* iterate = "F11GSF";
-  static constexpr const char* monitor = "F11GTF";
-  static constexpr const char* completed =
-      " ** F11GSF has already completed its tasks. You need to set a new problem.";
-  static constexpr const char* not_set_up =
-      " ** Either F11GRF was not called before calling this routine\n"
-      " ** or it has returned an error.";
-  static constexpr const char* out_of_sequence = " ** F11GTF has been called out of sequence.";
+  KIV_KRYLOV_NAMES("F11GRF", "F11GSF", "F11GTF");
 };
 
 template <class T>
@@ -122,9 +106,10 @@ int setup(const SymOptions& o, int* lwreq, T* work, int lwork, char* record, int
   else if (mode == 2 && (o.maxits < 1 || o.maxits > o.maxitn)) bad = 13;
 
   const int maxits = mode == 2 ? o.maxits : 0;
-  // A workspace beyond the int range could never be passed: N is too large.
+  // A workspace beyond the int range could never be passed: N, or else
+  // MAXITS, is too large.
   const long long req = bad == 0 ? required_sym_work(code, o.n, maxits) : 0;
-  if (req > INT_MAX) bad = 7;
+  if (req > INT_MAX) bad = required_sym_work(code, o.n, 0) > INT_MAX ? 7 : 13;
   if (bad != 0) {
     rep.fail(-bad, kMessages[0], bad);
     return rep.finish(ifail);

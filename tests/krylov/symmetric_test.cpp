@@ -7,6 +7,7 @@
 
 #include <cmath>
 #include <complex>
+#include <climits>
 #include <cstring>
 #include <functional>
 #include <limits>
@@ -100,7 +101,7 @@ struct SymRun {
 // it answers with IREVCM = STOP_CODE instead of the request).
 template <class T>
 SymRun<T> solve(const Problem<T>& p, const std::vector<T>& b, const SymOptions& o,
-             int stop_after = -1, int stop_code = 5) {
+                int stop_after = -1, int stop_code = 5, const std::vector<T>& x0 = {}) {
   SymRun<T> run;
   run.work.assign(kBlock, T(0.0));
   kivtest::Report rep = setup(o, p.n, run.work, &run.lwreq);
@@ -110,7 +111,7 @@ SymRun<T> solve(const Problem<T>& p, const std::vector<T>& b, const SymOptions& 
   }
   run.work.resize(run.lwreq);
   rep = setup(o, p.n, run.work, &run.lwreq);
-  std::vector<T> u(p.n, T(0.0)), v = b;
+  std::vector<T> u = x0.empty() ? std::vector<T>(p.n, T(0.0)) : x0, v = b;
   std::vector<double> w(p.n, 1.0);
   int irevcm = 0;
   for (int k = 0; k < 100000; ++k) {
@@ -237,6 +238,14 @@ TEST(SymSetup, ChecksInOrderAndWorkspace) {
       {"MAXITS = MAXITN + 1", [](SymOptions& o) { o.sigcmp = 'S'; o.maxits = 501; }, n, 1000, -13,
        0},
       {"MAXITS = 0", [](SymOptions& o) { o.sigcmp = 's'; }, n, 1000, -13, 0},
+      {"LWREQ beyond the int range", [](SymOptions&) {}, INT_MAX / 5, 1000, -7, 0},
+      {"SYMMLQ LWREQ beyond the int range", [](SymOptions& o) { o.method = "SYMMLQ"; },
+       INT_MAX / 6, 1000, -7, 0},
+      {"largest CG problem", [](SymOptions&) {}, (INT_MAX - 120) / 5, 1000, 0,
+       120 + (INT_MAX - 120) / 5 * 5},
+      {"MAXITS makes LWREQ too large",
+       [](SymOptions& o) { o.sigcmp = 'S'; o.maxitn = INT_MAX; o.maxits = INT_MAX / 2; }, 1000,
+       1000, -13, 0},
       {"estimate kept", [](SymOptions& o) { o.sigcmp = 'S'; o.maxits = 7; }, n, 1000, 0,
        120 + 5 * n + 2 * 7 + 2},
       {"SIGMAX given: MAXITS unchecked, no store",
@@ -585,6 +594,63 @@ TEST(Cg, AccuracyLimitWhenTheTrueResidualCannotFollow) {
   EXPECT_GT(run.stplhs, run.stprhs);
 }
 
+// Infinities and NaNs are never convergence, and stop at once: in b, in a
+// product, in a solve with the preconditioner.
+TEST(Cg, NonFiniteDataStopsPromptly) {
+  const Csr<double> a = poisson2d(6);
+  const double nan = std::numeric_limits<double>::quiet_NaN();
+  const double inf = std::numeric_limits<double>::infinity();
+  struct Case { const char* what; int bad_b, bad_product, bad_solve, ifail; };
+  const Case cases[] = {
+      {"NaN in b", 1, 0, 0, 7},
+      {"infinite product", 0, 3, 0, 7},
+      {"NaN from the preconditioner", 0, 0, 2, 6},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    std::vector<double> b = wave(a.n);
+    if (c.bad_b) b[4] = nan;
+    Problem<double> p = from_csr(a, true);
+    int products = 0, solves = 0;
+    p.apply = [&](const double* x, double* y) {
+      a.apply(x, y);
+      if (++products == c.bad_product) y[2] = inf;
+    };
+    p.precondition = [&](const double* x, double* y) {
+      for (int i = 0; i < a.n; ++i) y[i] = x[i] / 4.0;
+      if (++solves == c.bad_solve) y[0] = nan;
+    };
+    SymOptions o;
+    o.precon = 'P';
+    o.anorm = 8.0;
+    const SymRun<double> run = solve(p, b, o);
+    EXPECT_EQ(run.ifail, c.ifail);
+    EXPECT_LE(run.requests.size(), 12u);
+  }
+}
+
+// From a guess 1e9 times larger than the solution the recurrence residual
+// carries rounding errors of that scale: without replacing it by the true
+// residual once ||x|| has shrunk, the true residual could not get below
+// about eps ||A|| 1e9 and the solve would end at the accuracy limit.
+TEST(Cg, ResidualReplacementRecoversFromALargeGuess) {
+  const Csr<double> a = poisson2d(16);
+  const std::vector<double> b = wave(a.n);
+  std::vector<double> x0(a.n);
+  for (int i = 0; i < a.n; ++i) x0[i] = 1e9 * std::cos(0.9 * i);
+  for (char precon : {'N', 'P'}) {
+    SCOPED_TRACE(precon);
+    const Problem<double> p = from_csr(a, precon == 'P');
+    SymOptions o;
+    o.precon = precon;
+    o.anorm = 8.0;
+    o.tol = 1e-10;
+    const SymRun<double> run = solve(p, b, o, -1, 5, x0);
+    expect_solved(p, a, b, run, 1e-10);
+    EXPECT_LT(norm2(run.x), 1e3);
+  }
+}
+
 TEST(Cg, IterationLimitTidyAndImmediateStops) {
   const Csr<double> a = poisson2d(15);
   const std::vector<double> b = wave(a.n);
@@ -614,50 +680,65 @@ TEST(Cg, IterationLimitTidyAndImmediateStops) {
 TEST(Cg, MonitoringEveryIteration) {
   const Csr<double> a = poisson2d(8);
   const std::vector<double> b = wave(a.n);
-  const Problem<double> p = from_csr(a);
-  std::vector<double> work(kBlock);
-  int lwreq = 0;
-  SymOptions o;
-  o.anorm = 8.0;
-  o.monit = 1;
-  ASSERT_EQ(setup(o, a.n, work, &lwreq).ifail, 0);
-  work.resize(lwreq);
-  ASSERT_EQ(setup(o, a.n, work, &lwreq).ifail, 0);
-  std::vector<double> u(a.n, 0.0), v = b, w(a.n, 1.0);
-  char rec[KIV2_RECORD_LEN + 1];
-  int irevcm = 0, ifail = 0, itn = -1, its = -1, mfail = 1, last_itn = 0;
-  double l, r, an, sm, se;
-  // Out of sequence before the end.
-  F11GFF(&itn, &l, &r, &an, &sm, &its, &se, work.data(), lwreq, rec, &mfail, KIV2_RECORD_LEN);
-  EXPECT_EQ(mfail, 1);
-  EXPECT_EQ(itn, 0);
-  int monitors = 0;
-  for (;;) {
-    ifail = 0;
-    F11GEF(&irevcm, u.data(), v.data(), w.data(), work.data(), lwreq, rec, &ifail,
-           KIV2_RECORD_LEN);
-    if (irevcm == 4) break;
-    if (irevcm == 1) a.apply(u.data(), v.data());
-    if (irevcm == 3) {
-      ++monitors;
-      mfail = 1;
-      F11GFF(&itn, &l, &r, &an, &sm, &its, &se, work.data(), lwreq, rec, &mfail,
+  for (char precon : {'N', 'P'}) {
+    SCOPED_TRACE(precon);
+    std::vector<double> work(kBlock);
+    int lwreq = 0;
+    SymOptions o;
+    o.anorm = 8.0;
+    o.monit = 1;
+    o.precon = precon;
+    ASSERT_EQ(setup(o, a.n, work, &lwreq).ifail, 0);
+    work.resize(lwreq);
+    ASSERT_EQ(setup(o, a.n, work, &lwreq).ifail, 0);
+    std::vector<double> u(a.n, 0.0), v = b, w(a.n, 1.0);
+    char rec[KIV2_RECORD_LEN + 1];
+    int irevcm = 0, ifail = 0, itn = -1, its = -1, mfail = 1, last_itn = 0;
+    double l, r, an, sm, se;
+    // Out of sequence before the end.
+    F11GFF(&itn, &l, &r, &an, &sm, &its, &se, work.data(), lwreq, rec, &mfail, KIV2_RECORD_LEN);
+    EXPECT_EQ(mfail, 1);
+    EXPECT_EQ(itn, 0);
+    int monitors = 0;
+    for (;;) {
+      ifail = 0;
+      F11GEF(&irevcm, u.data(), v.data(), w.data(), work.data(), lwreq, rec, &ifail,
              KIV2_RECORD_LEN);
-      EXPECT_EQ(mfail, 0);
-      EXPECT_EQ(itn, last_itn + 1);
-      last_itn = itn;
-      // U and V: the iterate and its residual, in the 2-norm of the test.
-      EXPECT_NEAR(norm2(v), l, 1e-12 * norm2(b));
-      EXPECT_NEAR(norm2(true_residual(from_csr(a), b, u)), l, 1e-9 * norm2(b));
+      if (irevcm == 4) break;
+      if (irevcm == 1) a.apply(u.data(), v.data());
+      if (irevcm == 2)
+        for (int i = 0; i < a.n; ++i) v[i] = u[i] / 4.0;
+      if (irevcm == 3) {
+        ++monitors;
+        mfail = 1;
+        F11GFF(&itn, &l, &r, &an, &sm, &its, &se, work.data(), lwreq, rec, &mfail,
+               KIV2_RECORD_LEN);
+        EXPECT_EQ(mfail, 0);
+        EXPECT_EQ(itn, last_itn + 1);
+        last_itn = itn;
+        // U and V: the iterate and its residual, in the 2-norm of the test.
+        EXPECT_NEAR(norm2(v), l, 1e-12 * norm2(b));
+        EXPECT_NEAR(norm2(true_residual(from_csr(a), b, u)), l, 1e-9 * norm2(b));
+      }
     }
+    EXPECT_EQ(ifail, 0);
+    EXPECT_GT(monitors, 5);
+    // LWORK below the block: the first-entry form of the message at any entry.
+    irevcm = 1;
+    const auto short_work = kivtest::report([&](char* rc, int* f) {
+      F11GEF(&irevcm, u.data(), v.data(), w.data(), work.data(), 119, rc, f, KIV2_RECORD_LEN);
+    });
+    EXPECT_EQ(short_work.ifail, -6);
+    EXPECT_EQ(short_work.lines,
+              " ** On first entry, parameter number  6 had an illegal value.\n");
+    EXPECT_EQ(irevcm, 4);
+    const auto rep = kivtest::report([&](char* rc, int* f) {
+      F11GFF(&itn, &l, &r, &an, &sm, &its, &se, work.data(), 119, rc, f, KIV2_RECORD_LEN);
+    });
+    EXPECT_EQ(rep.ifail, -9);
+    EXPECT_EQ(rep.lines, " ** On entry, parameter number  9 had an illegal value.\n");
+    EXPECT_LE(norm2(true_residual(from_csr(a), b, u)), 1e-9 * norm2(b));
   }
-  EXPECT_EQ(ifail, 0);
-  EXPECT_GT(monitors, 5);
-  const auto rep = kivtest::report([&](char* rc, int* f) {
-    F11GFF(&itn, &l, &r, &an, &sm, &its, &se, work.data(), 119, rc, f, KIV2_RECORD_LEN);
-  });
-  EXPECT_EQ(rep.ifail, -9);
-  EXPECT_EQ(rep.lines, " ** On entry, parameter number  9 had an illegal value.\n");
 }
 
 TEST(Cg, ZeroRightHandSideAndExactStart) {
