@@ -40,6 +40,7 @@ enum SymField : int {
 inline constexpr int kSymIntCount = 50, kSymRealCount = 50, kSymLogCount = 20;
 inline constexpr int kSymBlockLen = 120;
 enum SymMethod : int { kCg = 1, kSymmlq = 2 };
+
 inline constexpr int kTagValue1 = 1739512, kTagValue2 = 840653;
 
 enum Method : int { kRgmres = 1, kCgs = 2, kBicgstab = 3, kTfqmr = 4 };
