@@ -4,6 +4,7 @@
 // factor, sometimes after the input has corrupted its ISTR, IPIV, IROW,
 // ICOL or values, or on arrays taken wholly from the input.
 #include <algorithm>
+#include <climits>
 #include <numeric>
 #include <type_traits>
 #include <vector>
@@ -52,7 +53,9 @@ void drive(Input& in, int n, int nnz, const Array<kiv2_complex>& a, int la,
            const Array<int>& irow, const Array<int>& icol, Array<int>& ipiv,
            const Array<int>& istr, bool intact) {
   auto meth = in.word({"CG", "SYMMLQ", "cgs", "SYM", " symmlq"});
-  int maxitn = in.range(0, 7) != 0 ? in.range(1, 30) : in.integer(-1, 1);
+  // MAXITN bounded (or plainly invalid): a problem that does not converge
+  // must still finish quickly.
+  int maxitn = in.range(0, 7) != 0 ? in.range(1, 30) : in.pick<int>({0, -1, INT_MIN});
   int lwork = in.flag() ? 7 * std::max(n, 0) + 120 : in.integer(0, 300);
   double tol = in.flag() ? 1e-8 : in.real(), resnrm = -1;
   int nits = -1;

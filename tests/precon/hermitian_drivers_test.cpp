@@ -10,6 +10,7 @@
 #include <cstring>
 #include <functional>
 
+#include "frame/constants.hpp"
 #include "hermitian.hpp"
 #include "support/random.hpp"
 
@@ -352,7 +353,7 @@ TEST(HermitianDrivers, DiagonalChecks) {
   EXPECT_EQ(r.ifail, 0);
   EXPECT_EQ(dinv[0], 0.5);
   EXPECT_EQ(dinv[1], 1.0 / 3.0);
-  for (Complex d : {Complex(2.0, 1.0), Complex(2.0, -1.0), Complex(2.0, 11 * 1.11130722679765e-16)}) {
+  for (Complex d : {Complex(2.0, 1.0), Complex(2.0, -1.0), Complex(2.0, 11 * kiv::kEps)}) {
     SCOPED_TRACE(d.imag());
     r = jsf(matrix(d), "CG", 'S', 1.0, b, x, 1e-10, 20);
     EXPECT_EQ(r.ifail, 9);
@@ -365,7 +366,7 @@ TEST(HermitianDrivers, DiagonalChecks) {
     EXPECT_EQ(dinv, std::vector<double>(2, -7.0));
   }
   // An imaginary part of 10 eps passes and is ignored.
-  r = jsf(matrix(Complex(2.0, 10 * 1.11130722679765e-16)), "CG", 'S', 1.0, b, x, 1e-10, 20, &dinv);
+  r = jsf(matrix(Complex(2.0, 10 * kiv::kEps)), "CG", 'S', 1.0, b, x, 1e-10, 20, &dinv);
   EXPECT_EQ(r.ifail, 0);
   EXPECT_EQ(dinv[0], 0.5);
   r = jsf(matrix(Complex(0.0, 0.0)), "SYMMLQ", 'J', 1.0, b, x, 1e-10, 20);
