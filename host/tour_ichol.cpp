@@ -10,7 +10,6 @@
 #include <cstdio>
 #include <string>
 #include <tuple>
-#include <type_traits>
 #include <vector>
 
 #include "mmio.hpp"
