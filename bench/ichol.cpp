@@ -55,12 +55,7 @@ void prepare(const Problem& p, Factor& f) {
   f.n = p.n;
   f.nnz = p.nnz;
   f.la = 2 * p.nnz + p.n;
-  f.a.assign(f.la, 0.0);
-  f.irow.assign(f.la, 0);
-  f.icol.assign(f.la, 0);
-  std::copy(p.a.begin(), p.a.end(), f.a.begin());
-  std::copy(p.irow.begin(), p.irow.end(), f.irow.begin());
-  std::copy(p.icol.begin(), p.icol.end(), f.icol.begin());
+  kivbench::place(p, f.la, f.a, f.irow, f.icol);
   f.ipiv.assign(p.n, 0);
   f.istr.assign(p.n + 1, 0);
   f.iwork.assign(2LL * f.la - 3LL * f.nnz + 7LL * f.n + 1, 0);
@@ -183,15 +178,6 @@ int kiv_solve(const char* method, const Problem& p, Factor& f, const std::vector
   return itn;
 }
 
-void report(benchmark::State& state, int itn, double seconds, std::int64_t runs, int n) {
-  if (itn <= 0) {
-    state.SkipWithError("did not converge (or the method is not available)");
-    return;
-  }
-  state.counters["n"] = n;
-  state.counters["itn"] = itn;
-  state.counters["us/itn"] = 1e6 * seconds / runs / itn;
-}
 
 void bm_kiv_solve(benchmark::State& state, const Case& c, int side, const char* method) {
   const Problem& p = problem(c, side);
@@ -209,7 +195,7 @@ void bm_kiv_solve(benchmark::State& state, const Case& c, int side, const char* 
     seconds += cpu_seconds() - t0;
     ++runs;
   }
-  report(state, itn, seconds, runs, p.n);
+  kivbench::report_solve(state, itn, seconds, runs, p.n);
 }
 
 #ifdef KIV2_HAVE_EIGEN
@@ -256,7 +242,7 @@ void bm_eigen_solve(benchmark::State& state, const Case& c, int side) {
     ++runs;
     itn = cg.info() == Eigen::Success ? static_cast<int>(cg.iterations()) : -1;
   }
-  report(state, itn, seconds, runs, p.n);
+  kivbench::report_solve(state, itn, seconds, runs, p.n);
 }
 #endif
 
@@ -311,7 +297,7 @@ void bm_petsc_solve(benchmark::State& state, const Case& c, int side) {
     KSPGetConvergedReason(ksp, &reason);
     itn = reason > 0 ? static_cast<int>(its) : -1;
   }
-  report(state, itn, seconds, runs, p.n);
+  kivbench::report_solve(state, itn, seconds, runs, p.n);
   KSPDestroy(&ksp);
   VecDestroy(&x);
   VecDestroy(&b);

@@ -53,12 +53,7 @@ void prepare(const Problem& p, int lfill, Factor& f) {
   f.n = p.n;
   f.nnz = p.nnz;
   f.la = p.nnz * (lfill < 0 ? 8 : 2 + 3 * lfill) + p.n;
-  f.a.assign(f.la, 0.0);
-  f.irow.assign(f.la, 0);
-  f.icol.assign(f.la, 0);
-  std::copy(p.a.begin(), p.a.end(), f.a.begin());
-  std::copy(p.irow.begin(), p.irow.end(), f.irow.begin());
-  std::copy(p.icol.begin(), p.icol.end(), f.icol.begin());
+  kivbench::place(p, f.la, f.a, f.irow, f.icol);
   f.ipivp.assign(p.n, 0);
   f.ipivq.assign(p.n, 0);
   f.istr.assign(p.n + 1, 0);
@@ -153,15 +148,6 @@ std::vector<double> rhs(int n) {
   return b;
 }
 
-void report(benchmark::State& state, int itn, double seconds, std::int64_t runs, int n) {
-  if (itn <= 0) {
-    state.SkipWithError("did not converge");
-    return;
-  }
-  state.counters["n"] = n;
-  state.counters["itn"] = itn;
-  state.counters["us/itn"] = 1e6 * seconds / runs / itn;
-}
 
 void bm_kiv_solve(benchmark::State& state, const Case& c, int side, const char* method, int m) {
   const Problem& p = cached(c.dim, side, c.peclet);
@@ -178,7 +164,7 @@ void bm_kiv_solve(benchmark::State& state, const Case& c, int side, const char* 
     seconds += cpu_seconds() - t0;
     ++runs;
   }
-  report(state, itn, seconds, runs, p.n);
+  kivbench::report_solve(state, itn, seconds, runs, p.n);
 }
 
 // The factor's L and U as plain CSR (unit diagonals implied), the
@@ -270,7 +256,7 @@ void bm_eigen_solve(benchmark::State& state, const Case& c, int side, int restar
     ++runs;
     itn = solver.info() == Eigen::Success ? static_cast<int>(solver.iterations()) : -1;
   }
-  report(state, itn, seconds, runs, p.n);
+  kivbench::report_solve(state, itn, seconds, runs, p.n);
 }
 #endif
 

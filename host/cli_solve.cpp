@@ -53,12 +53,13 @@ constexpr const char* kHelp =
     "  --out FILE    write the solution x as a Matrix Market array\n"
     "  -h, --help    show this help and exit\n"
     "\n"
-    "The nonsymmetric methods stop when ||b - Ax|| <= T (||b|| + ||A|| ||x||)\n"
-    "in the infinity norm, CG and SYMMLQ in the same test on their iterates.\n"
-    "CG and SYMMLQ show their progress (iteration, residual norm, elapsed time)\n"
-    "on standard error; the nonsymmetric methods run in one call of the\n"
-    "library's drivers and show no progress.  The summary goes to standard\n"
-    "output, with the residual computed afresh from x.\n"
+    "The iteration stops when ||b - Ax|| <= T (||b|| + ||A|| ||x||) (infinity\n"
+    "norm; the Hermitian drivers use their own norm).  CG and SYMMLQ on a real\n"
+    "matrix run by reverse communication and show their progress (iteration,\n"
+    "residual norm, elapsed time) on standard error; the nonsymmetric methods\n"
+    "and CG and SYMMLQ on a complex Hermitian matrix run in one call of the\n"
+    "library's drivers and show none.  The summary goes to standard output,\n"
+    "with the residual computed afresh from x.\n"
     "\n"
     "Exit status: 0 converged, 1 the solver failed (its IFAIL and message are\n"
     "shown), 2 a usage error or an unreadable file.\n";
@@ -108,7 +109,8 @@ struct Entries<Complex> {
   decltype(&F11XSF_HOST) sym_product = resolve<decltype(&F11XSF_HOST)>("_q30820@40");
   decltype(&F11JNF_HOST) ic = resolve<decltype(&F11JNF_HOST)>("_q63420@80");
   decltype(&F11JPF_HOST) ic_solve = resolve<decltype(&F11JPF_HOST)>("_q43905@48");
-  decltype(&F11JRF_HOST) ssor = resolve<decltype(&F11JRF_HOST)>("_q48472@52");
+  decltype(&F11JQF_HOST) ic_driver = resolve<decltype(&F11JQF_HOST)>("_q18583@76");
+  decltype(&F11JSF_HOST) herm_driver = resolve<decltype(&F11JSF_HOST)>("_q48075@84");
   static constexpr int kBlock = 120;
 };
 
@@ -319,10 +321,11 @@ bool incomplete_cholesky(const Options& opt, Entries<T>& lib, const System<T>& s
   return false;
 }
 
-// CG and SYMMLQ by reverse communication on the lower triangle.
-template <class T>
-int solve_symmetric(const Options& opt, Entries<T>& lib, const System<T>& s,
-                    const std::string& method, Outcome<T>& out) {
+// CG and SYMMLQ by reverse communication on the lower triangle of a real
+// symmetric matrix.
+int solve_symmetric(const Options& opt, Entries<double>& lib, const System<double>& s,
+                    const std::string& method, Outcome<double>& out) {
+  using T = double;
   const int n = s.n, nnz = s.lower_nnz;
   // The preconditioner: the diagonal, the SSOR sweeps or an incomplete
   // Cholesky factor behind the lower triangle.
@@ -345,13 +348,10 @@ int solve_symmetric(const Options& opt, Entries<T>& lib, const System<T>& s,
     } else if (opt.precon == "ic") {
       lib.ic_solve(&n, ic.a.data(), &ic.la, ic.irow.data(), ic.icol.data(), ic.ipiv.data(),
                    ic.istr.data(), "N", u, v, &ifail, 1);
-    } else if constexpr (std::is_same_v<T, double>) {
+    } else {
       // SSOR of the whole matrix: with A symmetric, M is too.
       lib.ssor("N", &n, &s.nnz, s.a.data(), s.irow.data(), s.icol.data(), dinv.data(),
                &opt.omega, "N", u, v, iwork.data(), &ifail, 1, 1);
-    } else {
-      lib.ssor(&n, &nnz, s.lower_a.data(), s.lower_irow.data(), s.lower_icol.data(),
-               dinv.data(), &opt.omega, "N", u, v, iwork.data(), &ifail, 1);
     }
     return ifail;
   };
@@ -417,6 +417,43 @@ int solve_symmetric(const Options& opt, Entries<T>& lib, const System<T>& s,
   lib.monitor(&out.itn, &lhs, &rhs, &an, &sg, &its, &sigerr, work.data(), &lwork, &mfail);
   if (mfail == 0) progress.show(out.itn, lhs, rhs, true);
   progress.close();
+  return 0;
+}
+
+// CG and SYMMLQ on a Hermitian matrix through the one-call drivers: with
+// the incomplete Cholesky factor, or with SSOR, Jacobi or none.
+int solve_hermitian(const Options& opt, Entries<Complex>& lib, const System<Complex>& s,
+                    const std::string& method, Outcome<Complex>& out) {
+  const int n = s.n, nnz = s.lower_nnz;
+  const long long lwork = (method == "CG" ? 6LL : 7LL) * n + 120;
+  if (lwork > INT_MAX) {
+    std::fprintf(stderr, "kivhost solve: the workspace for n = %d does not fit an int\n", n);
+    return kExitFailed;
+  }
+  const int lw = static_cast<int>(lwork), method_len = static_cast<int>(method.size());
+  std::vector<Complex> work(lw);
+  out.x.assign(n, Complex(0));
+  double resnrm = 0.0;
+  Factor<Complex> ic;
+  if (opt.precon == "ic" && !incomplete_cholesky(opt, lib, s, ic, out)) return kExitFailed;
+  MessageCapture capture;
+  Progress clock;
+  out.ifail = kQuietSoft;
+  if (opt.precon == "ic") {
+    lib.ic_driver(method.c_str(), &n, &nnz, ic.a.data(), &ic.la, ic.irow.data(), ic.icol.data(),
+                  ic.ipiv.data(), ic.istr.data(), s.b.data(), &opt.tol, &opt.maxitn,
+                  out.x.data(), &resnrm, &out.itn, work.data(), &lw, &out.ifail, method_len);
+  } else {
+    const char* precon = opt.precon == "jacobi" ? "J" : opt.precon == "ssor" ? "S" : "N";
+    std::vector<double> dinv(n);
+    std::vector<int> iwork(n + 1);
+    lib.herm_driver(method.c_str(), precon, &n, &nnz, s.lower_a.data(), s.lower_irow.data(),
+                    s.lower_icol.data(), &opt.omega, s.b.data(), &opt.tol, &opt.maxitn,
+                    out.x.data(), &resnrm, &out.itn, dinv.data(), work.data(), &lw, iwork.data(),
+                    &out.ifail, method_len, 1);
+  }
+  out.seconds = clock.elapsed();
+  out.message = capture.text();
   return 0;
 }
 
@@ -502,8 +539,10 @@ int solve(const Options& opt, const mm::Matrix& am, const mm::Matrix* bm) {
                 : method == "BICGSTAB" ? std::min(2, s.n)
                                        : 1;
   Outcome<T> out;
-  const int status = symmetric ? solve_symmetric(opt, lib, s, method, out)
-                               : solve_nonsymmetric(opt, lib, s, method, m, out);
+  int status;
+  if (!symmetric) status = solve_nonsymmetric(opt, lib, s, method, m, out);
+  else if constexpr (std::is_same_v<T, Complex>) status = solve_hermitian(opt, lib, s, method, out);
+  else status = solve_symmetric(opt, lib, s, method, out);
   if (status != 0) return status;
 
   // The residual, computed afresh from the final x.

@@ -1,16 +1,15 @@
 // Tour stops of the incomplete Cholesky preconditioner with the library's
-// conjugate gradients by reverse communication: the stiffness matrix
-// bcsstk01 (real, F11JAF/F11JBF with F11GDF/F11GEF/F11GFF and the product
-// F11XEF), and a Hermitian magnetic Laplacian on a grid (F11JNF/F11JPF
-// with F11GRF/F11GSF/F11GTF and F11XSF).  Each stop answers the solver's
-// requests itself and prints the iterations and the true residual.
+// conjugate gradients: the stiffness matrix bcsstk01 by reverse
+// communication (F11JAF/F11JBF with F11GDF/F11GEF/F11GFF and the product
+// F11XEF; the stop answers the solver's requests itself), and a Hermitian
+// magnetic Laplacian on a grid by the one-call driver (F11JNF, then
+// F11JQF).  Each prints the iterations and the true residual.
 #include <algorithm>
 #include <cmath>
 #include <complex>
 #include <cstdio>
 #include <string>
 #include <tuple>
-#include <type_traits>
 #include <vector>
 
 #include "mmio.hpp"
@@ -20,10 +19,8 @@ namespace {
 
 using Complex = std::complex<double>;
 
-template <class T>
-struct Entries;
-template <>
-struct Entries<double> {
+// The entries of the real stop.
+struct Entries {
   decltype(&F11JAF_HOST) factor = kivhost::resolve<decltype(&F11JAF_HOST)>("_q99068@80");
   decltype(&F11JBF_HOST) solve = kivhost::resolve<decltype(&F11JBF_HOST)>("_q77786@48");
   decltype(&F11GDF_HOST) setup = kivhost::resolve<decltype(&F11GDF_HOST)>("_q70763@92");
@@ -31,16 +28,6 @@ struct Entries<double> {
   decltype(&F11GFF_HOST) monitor = kivhost::resolve<decltype(&F11GFF_HOST)>("_q39747@40");
   decltype(&F11XEF_HOST) product = kivhost::resolve<decltype(&F11XEF_HOST)>("_q52022@40");
 };
-template <>
-struct Entries<Complex> {
-  decltype(&F11JNF_HOST) factor = kivhost::resolve<decltype(&F11JNF_HOST)>("_q63420@80");
-  decltype(&F11JPF_HOST) solve = kivhost::resolve<decltype(&F11JPF_HOST)>("_q43905@48");
-  decltype(&F11GRF_HOST) setup = kivhost::resolve<decltype(&F11GRF_HOST)>("_q24675@92");
-  decltype(&F11GSF_HOST) iterate = kivhost::resolve<decltype(&F11GSF_HOST)>("_q89008@28");
-  decltype(&F11GTF_HOST) monitor = kivhost::resolve<decltype(&F11GTF_HOST)>("_q94429@40");
-  decltype(&F11XSF_HOST) product = kivhost::resolve<decltype(&F11XSF_HOST)>("_q30820@40");
-};
-
 // A lower triangle in symmetric coordinate storage, sorted.
 template <class T>
 struct Scs {
@@ -85,15 +72,10 @@ Scs<Complex> magnetic_laplacian(int side) {
   return s;
 }
 
-template <class T>
-double magnitude(T v) {
-  return std::abs(v);
-}
-
 // CG by reverse communication on S (its lower triangle), b = A e, without
 // a preconditioner (LFILL < 0) or with IC(LFILL); one table row.
-template <class T>
-void cg_row(Entries<T>& lib, Scs<T> s, int lfill) {
+void cg_row(Entries& lib, Scs<double> s, int lfill) {
+  using T = double;
   const int n = s.n, nnz = static_cast<int>(s.a.size());
   std::vector<T> ones(n, T(1.0)), b(n);
   int ifail = 1;
@@ -150,9 +132,9 @@ void cg_row(Entries<T>& lib, Scs<T> s, int lfill) {
               &pfail, 1);
   double res = 0.0, bnorm = 0.0, err = 0.0;
   for (int i = 0; i < n; ++i) {
-    res = std::fmax(res, magnitude(b[i] - ax[i]));
-    bnorm = std::fmax(bnorm, magnitude(b[i]));
-    err = std::fmax(err, magnitude(x[i] - T(1.0)));
+    res = std::fmax(res, std::fabs(b[i] - ax[i]));
+    bnorm = std::fmax(bnorm, std::fabs(b[i]));
+    err = std::fmax(err, std::fabs(x[i] - 1.0));
   }
   char name[16];
   if (lfill < 0) std::snprintf(name, sizeof name, "none");
@@ -161,9 +143,8 @@ void cg_row(Entries<T>& lib, Scs<T> s, int lfill) {
               res / bnorm, err);
 }
 
-template <class T>
-void cg_table(const Scs<T>& s) {
-  Entries<T> lib;
+void cg_table(const Scs<double>& s) {
+  Entries lib;
   std::printf("%-8s %7s %7s %6s %6s %14s %11s\n", "precond", "NNZFAC", "NPVMOD", "IFAIL", "itn",
               "|b-Ax|/|b|", "max|x-e|");
   for (const int lfill : {-1, 0, 1}) cg_row(lib, s, lfill);
@@ -182,11 +163,50 @@ void ichol_cg() {
 }
 
 void hermitian_ichol_cg() {
-  const Scs<Complex> s = magnetic_laplacian(20);
-  std::printf("magnetic Laplacian on a 20 x 20 grid: N = %d, %zu entries in the lower triangle;\n"
-              "complex CG to 1e-10, b = A e\n",
-              s.n, s.a.size());
-  cg_table(s);
+  Scs<Complex> s = magnetic_laplacian(20);
+  const int n = s.n, nnz = static_cast<int>(s.a.size());
+  std::printf("magnetic Laplacian on a 20 x 20 grid: N = %d, %d entries in the lower triangle;\n"
+              "CG by F11JQF to 1e-10, b = A e\n",
+              n, nnz);
+  const auto product = kivhost::resolve<decltype(&F11XSF_HOST)>("_q30820@40");
+  const auto factor = kivhost::resolve<decltype(&F11JNF_HOST)>("_q63420@80");
+  const auto driver = kivhost::resolve<decltype(&F11JQF_HOST)>("_q18583@76");
+  std::vector<Complex> ones(n, 1.0), b(n), ax(n);
+  int ifail = 1;
+  product(&n, &nnz, s.a.data(), s.irow.data(), s.icol.data(), "C", ones.data(), b.data(), &ifail,
+          1);
+  const Scs<Complex> a = s;
+  std::printf("%-8s %7s %7s %6s %6s %14s %11s\n", "precond", "NNZFAC", "NPVMOD", "IFAIL", "itn",
+              "|b-Ax|/|b|", "max|x-e|");
+  const int la = 2 * nnz + n * (n + 1) / 2;
+  s.a.resize(la), s.irow.resize(la), s.icol.resize(la);
+  for (const int lfill : {0, 1, 2}) {
+    const int liwork = 2 * la - 3 * nnz + 7 * n + 1, maxitn = 500, lwork = 6 * n + 120;
+    std::vector<int> ipiv(n), istr(n + 1), iwork(liwork);
+    int nnzfac = 0, npvmod = 0;
+    const double dtol = 0.0, dshift = 0.0, tol = 1e-10;
+    ifail = 0;
+    factor(&n, &nnz, s.a.data(), &la, s.irow.data(), s.icol.data(), &lfill, &dtol, "N", &dshift,
+           "M", ipiv.data(), istr.data(), &nnzfac, &npvmod, iwork.data(), &liwork, &ifail, 1, 1);
+    std::vector<Complex> x(n), work(lwork);
+    double resnrm = 0.0;
+    int itn = 0;
+    ifail = 1;
+    driver("CG", &n, &nnz, s.a.data(), &la, s.irow.data(), s.icol.data(), ipiv.data(),
+           istr.data(), b.data(), &tol, &maxitn, x.data(), &resnrm, &itn, work.data(), &lwork,
+           &ifail, 2);
+    int pfail = 1;
+    product(&n, &nnz, a.a.data(), a.irow.data(), a.icol.data(), "N", x.data(), ax.data(), &pfail,
+            1);
+    double res = 0.0, bnorm = 0.0, err = 0.0;
+    for (int i = 0; i < n; ++i) {
+      res = std::fmax(res, std::abs(b[i] - ax[i]));
+      bnorm = std::fmax(bnorm, std::abs(b[i]));
+      err = std::fmax(err, std::abs(x[i] - 1.0));
+    }
+    std::printf("IC(%d)    %7d %7d %6d %6d %14.3e %11.3e\n", lfill, nnzfac, npvmod, ifail, itn,
+                res / bnorm, err);
+  }
 }
 
 }  // namespace
@@ -196,6 +216,6 @@ KIVHOST_STOP(66,
              "_q77786@48, _q70763@92, _q98114@28, _q39747@40, _q52022@40)",
              ichol_cg);
 KIVHOST_STOP(67,
-             "Hermitian incomplete Cholesky: complex CG on a magnetic Laplacian (_q63420@80, "
-             "_q43905@48, _q24675@92, _q89008@28, _q94429@40, _q30820@40)",
+             "Hermitian incomplete Cholesky: CG by the driver F11JQF on a magnetic Laplacian "
+             "(_q63420@80, _q18583@76, _q30820@40)",
              hermitian_ichol_cg);

@@ -4,6 +4,8 @@
 // time per factor entry across sizes, and the conversion to Eigen.
 #pragma once
 
+#include <benchmark/benchmark.h>
+
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
@@ -111,6 +113,31 @@ inline void product(const Problem& p, const double* x, double* y) {
     y[i] += p.a[k] * x[j];
     if (p.symmetric && i != j) y[j] += p.a[k] * x[i];
   }
+}
+
+// The matrix at the head of arrays of LA elements, room behind it for a
+// factor.
+inline void place(const Problem& p, int la, std::vector<double>& a, std::vector<int>& irow,
+                  std::vector<int>& icol) {
+  a.assign(la, 0.0);
+  irow.assign(la, 0);
+  icol.assign(la, 0);
+  std::copy(p.a.begin(), p.a.end(), a.begin());
+  std::copy(p.irow.begin(), p.irow.end(), irow.begin());
+  std::copy(p.icol.begin(), p.icol.end(), icol.begin());
+}
+
+// The counters of a solve: iterations and CPU microseconds per iteration
+// (ITN <= 0: the solve failed).
+inline void report_solve(benchmark::State& state, int itn, double seconds, std::int64_t runs,
+                         int n) {
+  if (itn <= 0) {
+    state.SkipWithError("did not converge (or the method is not available)");
+    return;
+  }
+  state.counters["n"] = n;
+  state.counters["itn"] = itn;
+  state.counters["us/itn"] = 1e6 * seconds / static_cast<double>(runs) / itn;
 }
 
 // Process CPU time: the machine is shared, wall time is not ours.

@@ -202,23 +202,26 @@ TEST_F(Kivhost, SolveStoredTriangleMirroredByItsKind) {
   }
 }
 
-// CG (reverse communication, with progress) on the stiffness matrix
-// bcsstk01 under each preconditioner of a real symmetric matrix, and on a
-// complex Hermitian tridiagonal fixture (x must come out as ones): the
-// residual computed here from the files meets the tolerance.
-TEST_F(Kivhost, SolveSymmetricAndHermitianByCg) {
+// CG and SYMMLQ on the stiffness matrix bcsstk01 (reverse communication,
+// with progress) under each preconditioner of a real symmetric matrix, and
+// on a complex Hermitian tridiagonal fixture (the Hermitian drivers, no
+// progress; x must come out as ones): the residual computed here from the
+// files meets the tolerance.
+TEST_F(Kivhost, SolveSymmetricAndHermitianByCgAndSymmlq) {
   const std::string a = kMatrices + "/bcsstk01.mtx";
   const Coo coo = read_coo(a);
   std::vector<std::complex<double>> ones(coo.n, 1.0), b(coo.n, 0.0);
   for (std::size_t k = 0; k < coo.v.size(); ++k) b[coo.i[k] - 1] += coo.v[k];
-  for (const char* precon : {"none", "jacobi", "ssor", "ic", "ic --lfill 1", "ic --dtol 1e-3"}) {
-    SCOPED_TRACE(precon);
-    const Outcome r = run("solve " + a + " --method cg --precon " + precon +
-                          " --tol 1e-10 --maxitn 2000 --out " + path("x.mtx"));
-    ASSERT_EQ(r.status, 0) << r.out << r.err;
-    EXPECT_NE(r.err.find("iteration"), std::string::npos) << "no progress line: " << r.err;
-    EXPECT_LE(relative_residual(coo, b, read_array(path("x.mtx"))), 1e-10);
-  }
+  for (const char* method : {"cg", "symmlq"})
+    for (const char* precon :
+         {"none", "jacobi", "ssor", "ic", "ic --lfill 1", "ic --dtol 1e-3"}) {
+      SCOPED_TRACE(std::string(method) + " " + precon);
+      const Outcome r = run("solve " + a + " --method " + method + " --precon " + precon +
+                            " --tol 1e-10 --maxitn 2000 --out " + path("x.mtx"));
+      ASSERT_EQ(r.status, 0) << r.out << r.err;
+      EXPECT_NE(r.err.find("iteration"), std::string::npos) << "no progress line: " << r.err;
+      EXPECT_LE(relative_residual(coo, b, read_array(path("x.mtx"))), 1e-10);
+    }
 
   const int n = 30;
   std::ostringstream h;
@@ -229,15 +232,17 @@ TEST_F(Kivhost, SolveSymmetricAndHermitianByCg) {
     if (i < n) h << i + 1 << " " << i << " " << -1.0 << " " << 0.5 + 0.01 * i << "\n";
   }
   const std::string ha = write("h.mtx", h.str());
-  for (const char* precon : {"none", "jacobi", "ssor --omega 1.2", "ic"}) {
-    SCOPED_TRACE(std::string("Hermitian ") + precon);
-    const Outcome r = run("solve " + ha + " --method cg --precon " + precon +
-                          " --tol 1e-12 --out " + path("x.mtx"));
-    ASSERT_EQ(r.status, 0) << r.out << r.err;
-    const auto x = read_array(path("x.mtx"));
-    ASSERT_EQ(x.size(), static_cast<std::size_t>(n));
-    for (const auto& v : x) EXPECT_LT(std::abs(v - 1.0), 1e-9);
-  }
+  for (const char* method : {"cg", "symmlq"})
+    for (const char* precon : {"none", "jacobi", "ssor --omega 1.2", "ic"}) {
+      SCOPED_TRACE(std::string("Hermitian ") + method + " " + precon);
+      const Outcome r = run("solve " + ha + " --method " + method + " --precon " + precon +
+                            " --tol 1e-12 --out " + path("x.mtx"));
+      ASSERT_EQ(r.status, 0) << r.out << r.err;
+      EXPECT_EQ(r.err.find("iteration"), std::string::npos) << r.err;
+      const auto x = read_array(path("x.mtx"));
+      ASSERT_EQ(x.size(), static_cast<std::size_t>(n));
+      for (const auto& v : x) EXPECT_LT(std::abs(v - 1.0), 1e-9);
+    }
 }
 
 TEST_F(Kivhost, SolverFailureShowsIfailAndMessage) {
@@ -307,12 +312,16 @@ TEST_F(Kivhost, RightHandSideMustMatchAndOptionsAreChecked) {
   const std::string b = write("b.mtx", "%%MatrixMarket matrix array real general\n3 1\n1\n2\n3\n");
   const std::string nonsym =
       write("n.mtx", "%%MatrixMarket matrix coordinate real general\n2 2 3\n1 1 2\n2 1 1\n2 2 2\n");
+  // Complex symmetric, not Hermitian.
+  const std::string csym =
+      write("c.mtx", "%%MatrixMarket matrix coordinate complex symmetric\n2 2 2\n1 1 2 0\n2 1 1 1\n");
   struct Case {
     std::string args, message;
   };
   const Case cases[] = {
       {"solve " + a + " " + b, b + ": b is 3 x 1; A needs 1000 x 1"},
       {"solve " + nonsym + " --method cg", nonsym + ": --method cg needs a symmetric matrix; A is not"},
+      {"solve " + csym + " --method symmlq", csym + ": --method symmlq needs a Hermitian matrix; A is not"},
       {"solve " + a + " --precon ic", "--precon ic needs --method cg or symmlq"},
       {"solve " + a + " --method symmlq --precon ilu", "--precon ilu needs a nonsymmetric method"},
       {"solve " + a + " --precon ilu --lfill 1 --dtol 0.1", "give --lfill or --dtol, not both"},
