@@ -14,8 +14,11 @@
 #pragma once
 
 #include <algorithm>
+#include <climits>
+#include <cmath>
 #include <cstring>
 
+#include "frame/constants.hpp"
 #include "frame/errors.hpp"
 #include "frame/wrappers.hpp"
 #include "sparse/krylov.hpp"
@@ -37,6 +40,38 @@ inline int norm_letter_code(char c) {
   if (!one_of(c, kNorms)) return -1;
   const int pos = static_cast<int>(std::strchr(kNorms, c) - kNorms) + 1;
   return (pos + 1) / 2 - 1;
+}
+
+// What both families' set-up stores in a fresh block.
+struct BlockFields {
+  int method, norm_code, iterm, n, maxitn, monit, lwreq;
+  double tol, anorm, sigmax;
+  bool precon;
+};
+
+// Clears the block and writes the fields both families keep, at the places
+// the layout gives; a family adds its own and then calls the guard.
+template <class T>
+void write_block(T* work, const Layout& lay, const BlockFields& f) {
+  std::fill(work, work + lay.block, T(0.0));
+  set_field(work, kIntSize, lay.ints);
+  set_field(work, kRealSize, lay.reals);
+  set_field(work, kLogSize, lay.logs);
+  set_field(work, kMethod, f.method);
+  set_field(work, lay.norm_code, f.norm_code);
+  set_field(work, lay.norm_copy, f.norm_code);
+  set_field(work, lay.iterm, f.iterm);
+  set_field(work, lay.n, f.n);
+  set_field(work, kMaxitn, f.maxitn);
+  // Never monitored: a frequency beyond MAXITN, saturated at INT_MAX.
+  set_field(work, kMonFreq, f.monit > 0 ? f.monit : std::min<long long>(f.maxitn + 4LL, INT_MAX));
+  set_field(work, kLwreq, f.lwreq);
+  set_field(work, kTol, f.tol > 0.0 ? std::max(f.tol, kEps) : std::sqrt(kEps));
+  set_field(work, kAnorm, f.anorm);
+  set_field(work, kSigmax, f.sigmax);
+  set_bool(work, lay.log0 + kOffPrecon, f.precon);
+  set_bool(work, lay.log0 + kOffFirstEntry, true);
+  set_bool(work, lay.log0 + kOffFinished, false);
 }
 
 // The routine names of a family's Names<T> and the texts that name them.

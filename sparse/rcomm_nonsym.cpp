@@ -118,26 +118,10 @@ int setup(const char* method, const char* precon, const char* norm, const char* 
 
   *lwreq = static_cast<int>(req);
 
-  std::fill(work, work + block, T(0.0));
-  set_field(work, kIntSize, kIntCount);
-  set_field(work, kRealSize, kRealCount);
-  set_field(work, kLogSize, kLogCount);
-  set_field(work, kMethod, code);
-  set_field(work, kNormCode, ncode + (weighted ? 3 : 0));
-  set_field(work, kNormCopy, ncode + (weighted ? 3 : 0));
-  set_field(work, kIterm, iterm);
-  set_field(work, kN, n);
+  write_block(work, kGeneral<T>,
+              {code, ncode + (weighted ? 3 : 0), iterm, n, maxitn, monit, *lwreq, tol,
+               anorm_used, sigmax_used, preconditioned});
   set_field(work, kM, uses_m ? std::min(m, maxitn) : 0);
-  set_field(work, kMaxitn, maxitn);
-  // Never monitored: a frequency beyond MAXITN, saturated at INT_MAX.
-  set_field(work, kMonFreq, monit > 0 ? monit : std::min<long long>(maxitn + 4LL, INT_MAX));
-  set_field(work, kLwreq, *lwreq);
-  set_field(work, kTol, tol > 0.0 ? std::max(tol, kEps) : std::sqrt(kEps));
-  set_field(work, kAnorm, anorm_used);
-  set_field(work, kSigmax, sigmax_used);
-  set_bool(work, kPrecon, preconditioned);
-  set_bool(work, kFirstEntry, true);
-  set_bool(work, kFinished, false);
   sequence_guard(Guard::setup, work);
   return rep.finish(ifail);
 }

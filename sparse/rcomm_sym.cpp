@@ -116,28 +116,12 @@ int setup(const SymOptions& o, int* lwreq, T* work, int lwork, char* record, int
   }
   *lwreq = static_cast<int>(req);
 
-  std::fill(work, work + block, T(0.0));
-  set_field(work, kIntSize, kSymIntCount);
-  set_field(work, kRealSize, kSymRealCount);
-  set_field(work, kLogSize, kSymLogCount);
-  set_field(work, kMethod, code);
+  write_block(work, kSymmetric,
+              {code, ncode + (weighted ? 3 : 0), o.iterm, o.n, o.maxitn, o.monit, *lwreq, o.tol,
+               o.iterm == 1 && o.anorm > 0.0 ? o.anorm : 0.0, sigmax_used, p == 'P' || p == 'p'});
   set_field(work, kSigmaMode, mode);
-  set_field(work, kSymNormCode, ncode + (weighted ? 3 : 0));
-  set_field(work, kSymNormCopy, ncode + (weighted ? 3 : 0));
-  set_field(work, kSymIterm, o.iterm);
-  set_field(work, kSymN, o.n);
-  set_field(work, kMaxitn, o.maxitn);
   set_field(work, kMaxits, maxits);
-  // Never monitored: a frequency beyond MAXITN, saturated at INT_MAX.
-  set_field(work, kMonFreq, o.monit > 0 ? o.monit : std::min<long long>(o.maxitn + 4LL, INT_MAX));
-  set_field(work, kLwreq, *lwreq);
-  set_field(work, kTol, o.tol > 0.0 ? std::max(o.tol, kEps) : std::sqrt(kEps));
   if (mode == 2) set_field(work, kSigtol, o.sigtol > 0.0 ? std::max(o.sigtol, kEps) : 0.01);
-  set_field(work, kAnorm, o.iterm == 1 && o.anorm > 0.0 ? o.anorm : 0.0);
-  set_field(work, kSigmax, sigmax_used);
-  set_bool(work, kSymPrecon, p == 'P' || p == 'p');
-  set_bool(work, kSymFirstEntry, true);
-  set_bool(work, kSymFinished, false);
   sequence_guard(Guard::setup, work);
   return rep.finish(ifail);
 }

@@ -334,7 +334,9 @@ TEST(Cg, Poisson2dWithAndWithoutJacobi) {
     // CG needs no more than a handful of iterations beyond sqrt(cond) ~ 2 nx
     // per digit; far below N.
     EXPECT_LT(run.itn, 150);
-    if (c.anorm == 0.0) EXPECT_NEAR(run.anorm, 8.0, 1e-12);  // the estimate of ||A||_1
+    if (c.anorm == 0.0) {
+      EXPECT_NEAR(run.anorm, 8.0, 1e-12);  // the estimate of ||A||_1
+    }
   }
 }
 

@@ -135,10 +135,15 @@ TYPED_TEST(Ilu_, LevelZeroKeepsThePatternAndMiluTheRowSums) {
         sa += a[i * n + j];
         sm += mm[i * n + j];
         // Off the diagonal M agrees with A on A's pattern in both cases.
-        if (a[i * n + j] != T(0.0) && i != j) ASSERT_LE(std::abs(mm[i * n + j] - a[i * n + j]), 1e-13);
+        if (a[i * n + j] != T(0.0) && i != j) {
+          ASSERT_LE(std::abs(mm[i * n + j] - a[i * n + j]), 1e-13);
+        }
       }
-      if (milu == 'M') EXPECT_LE(std::abs(sm - sa), 1e-12) << i;
-      else if (a[i * n + i] != T(0.0)) EXPECT_LE(std::abs(mm[i * n + i] - a[i * n + i]), 1e-13);
+      if (milu == 'M') {
+        EXPECT_LE(std::abs(sm - sa), 1e-12) << i;
+      } else if (a[i * n + i] != T(0.0)) {
+        EXPECT_LE(std::abs(mm[i * n + i] - a[i * n + i]), 1e-13);
+      }
     }
   }
   const auto full = factorise(m, -1, 0.0, 'N', 'N');

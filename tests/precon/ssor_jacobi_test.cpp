@@ -211,8 +211,11 @@ TYPED_TEST(Precon_, JacobiMatchesTheIteration) {
       const std::vector<T> expect = dense_jacobi(r.dense, n, y, niter);
       for (int i = 0; i < n; ++i) ASSERT_LE(std::abs(x[i] - expect[i]), 1e-13) << i;
       // INIT = 'I' stored the diagonal of A as held.
-      for (int k = 0; k < r.m.nnz(); ++k)
-        if (r.m.irow[k] == r.m.icol[k]) ASSERT_EQ(diag[r.m.irow[k] - 1], r.m.a[k]);
+      for (int k = 0; k < r.m.nnz(); ++k) {
+        if (r.m.irow[k] == r.m.icol[k]) {
+          ASSERT_EQ(diag[r.m.irow[k] - 1], r.m.a[k]);
+        }
+      }
       // INIT = 'N' reuses the diagonal of the first call.
       std::vector<T> x2(n);
       ifail = 1;
