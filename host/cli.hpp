@@ -49,6 +49,8 @@ class MessageCapture {
   MessageCapture& operator=(const MessageCapture&) = delete;
   // The lines so far, trimmed of blanks and leading stars, joined by a blank.
   std::string text() const;
+  // Forgets the lines so far (a retried call reports only its own).
+  void clear() { lines_.clear(); }
 
  private:
   static void sink(const char* text, void* self);

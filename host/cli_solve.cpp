@@ -244,6 +244,7 @@ int solve_nonsymmetric(const Options& opt, Entries<T>& lib, const System<T>& s,
               iwork.data(), &liwork, &out.ifail, 1, 1);
       if (out.ifail == 4 && la < INT_MAX) {
         la *= 2;
+        capture.clear();
         continue;
       }
       if (out.ifail != 0) {
@@ -311,6 +312,7 @@ bool incomplete_cholesky(const Options& opt, Entries<T>& lib, const System<T>& s
            &out.ifail, 1, 1);
     if (out.ifail == 4 && la < INT_MAX / 2) {
       la *= 2;
+      capture.clear();
       continue;
     }
     if (out.ifail == 0) return true;

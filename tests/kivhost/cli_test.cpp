@@ -143,15 +143,17 @@ TEST_F(Kivhost, SolveSherman1WithItsRightHandSideReachesTheTolerance) {
   struct Case {
     const char* method;
     const char* precon;
+    const char* extra = "";
   };
   // The one-call drivers: incomplete LU, SSOR, Jacobi or none; they show
-  // no progress.
+  // no progress.  A complete factor (drop tolerance 0) outgrows the first
+  // LA: the summary of the solve must not carry the retried call's message.
   for (const Case& c : {Case{"rgmres", "none"}, Case{"rgmres", "jacobi"}, Case{"rgmres", "ilu"},
                         Case{"cgs", "jacobi"}, Case{"bicgstab", "ssor"}, Case{"bicgstab", "ilu"},
-                        Case{"tfqmr", "jacobi"}}) {
-    SCOPED_TRACE(std::string(c.method) + " " + c.precon);
+                        Case{"tfqmr", "jacobi"}, Case{"rgmres", "ilu", " --dtol 0"}}) {
+    SCOPED_TRACE(std::string(c.method) + " " + c.precon + c.extra);
     const Outcome r = run("solve " + a + " " + b + " --method " + c.method + " --precon " +
-                          c.precon + " --tol 1e-9 --out " + path("x.mtx"));
+                          c.precon + c.extra + " --tol 1e-9 --out " + path("x.mtx"));
     ASSERT_EQ(r.status, 0) << r.out << r.err;
     EXPECT_NE(r.out.find("IFAIL       0\n"), std::string::npos) << r.out;
     EXPECT_EQ(r.err.find("iteration"), std::string::npos) << r.err;
