@@ -206,16 +206,39 @@ void hseqr(Option job, Option compz, int n, int ilo, int ihi, T* h, int ldh, W w
 }
 
 // LAPACK's balancing stops on a NaN with INFO = -3 through its own error
-// handler, which ends the process.  Scaling (JOB S or B) a matrix with a
-// NaN therefore gets that INFO here, silently and with A untouched.
+// handler, which ends the process, and its scaling loops need not end on an
+// infinite entry.  Scaling (JOB S or B) a matrix with a NaN therefore gets
+// that INFO here, silently and with A untouched; a matrix with an infinity
+// (and no NaN) is not scaled: JOB S does nothing (as N), JOB B permutes only
+// (as P), and SCALE says so.
+enum class Entries { finite, infinite, nan };
+
 template <class T>
-bool scaling_meets_nan(Option job, int n, const T* a, int lda) {
+Entries scaling_meets(Option job, int n, const T* a, int lda) {
   const char l = letter(job);
-  if (l != 'S' && l != 'B') return false;
+  if (l != 'S' && l != 'B') return Entries::finite;
+  Entries found = Entries::finite;
   for (int j = 0; j < n; ++j)
-    for (int i = 0; i < n; ++i)
-      if (std::isnan(std::abs(a[i + static_cast<long>(j) * lda]))) return true;
-  return false;
+    for (int i = 0; i < n; ++i) {
+      // Part by part: |inf + i NaN| is inf, yet the entry holds a NaN.
+      const T e = a[i + static_cast<long>(j) * lda];
+      for (double part : {std::real(e), std::imag(e)}) {
+        if (std::isnan(part)) return Entries::nan;
+        if (std::isinf(part)) found = Entries::infinite;
+      }
+    }
+  return found;
+}
+
+// The JOB LAPACK is called with: scaling dropped where an entry is infinite.
+template <class T>
+const char* balancing_job(const char* job, int n, const T* a, int lda, int job_len, int* info) {
+  const Option o{job, job_len};
+  switch (scaling_meets(o, n, a, lda)) {
+    case Entries::nan: *info = -3; return job;
+    case Entries::infinite: return letter(o) == 'B' ? "P" : "N";
+    default: return job;
+  }
 }
 
 }  // namespace
@@ -228,16 +251,18 @@ void KIV_CALL DGEBAL(const char* job, int n, double* a, int lda, int* ilo, int* 
                      double* scale, int* info, int job_len) {
   *info = silent_info("F08NHF/DGEBAL", kGebal, Option{job, job_len}, n, a, lda, ilo, ihi, scale,
                       info);
-  if (*info == 0 && scaling_meets_nan(Option{job, job_len}, n, a, lda)) *info = -3;
-  if (*info == 0) f::dgebal_(job, &n, a, &lda, ilo, ihi, scale, info, kOne);
+  if (*info != 0) return;
+  const char* lapack_job = balancing_job(job, n, a, lda, job_len, info);
+  if (*info == 0) f::dgebal_(lapack_job, &n, a, &lda, ilo, ihi, scale, info, kOne);
 }
 
 void KIV_CALL ZGEBAL(const char* job, int n, kiv2_complex* a, int lda, int* ilo, int* ihi,
                      double* scale, int* info, int job_len) {
   *info = silent_info("F08NVF/ZGEBAL", kGebal, Option{job, job_len}, n, a, lda, ilo, ihi, scale,
                       info);
-  if (*info == 0 && scaling_meets_nan(Option{job, job_len}, n, a, lda)) *info = -3;
-  if (*info == 0) f::zgebal_(job, &n, a, &lda, ilo, ihi, scale, info, kOne);
+  if (*info != 0) return;
+  const char* lapack_job = balancing_job(job, n, a, lda, job_len, info);
+  if (*info == 0) f::zgebal_(lapack_job, &n, a, &lda, ilo, ihi, scale, info, kOne);
 }
 
 // ---- Hessenberg QR --------------------------------------------------------

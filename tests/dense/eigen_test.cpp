@@ -124,6 +124,44 @@ TEST(EigenChecks, BalancingANaN) {
   }
 }
 
+// Infinite entries: LAPACK's scaling loops need not end on them (this
+// matrix, with an entry inf + i NaN whose modulus is inf, never returned),
+// so a NaN in either part is INFO = -3, and infinite entries are not
+// scaled: JOB B permutes only, JOB S leaves A and gives SCALE = 1.
+TEST(EigenChecks, BalancingInfinitiesEnds) {
+  const double nan = std::nan(""), inf = std::numeric_limits<double>::infinity();
+  const std::vector<C> hang = {{-3.9058823529411764, -3.9058823529624074},
+                               {-2.8078431372549586, inf},
+                               {-1.1136668392279887, inf},
+                               {inf, nan}};
+  int ilo, ihi, info = 99;
+  std::vector<double> scale(2);
+  std::vector<C> za = hang;
+  ZGEBAL("B", 2, za.data(), 2, &ilo, &ihi, scale.data(), &info, 1);
+  EXPECT_EQ(info, -3);
+  EXPECT_EQ(za[0], hang[0]);
+
+  const std::vector<C> z3 = {{1, 0}, {inf, 0}, {0, 0}, {2, 0}, {3, 0}, {0, inf},
+                             {4, 0}, {5, 0}, {6, 0}};
+  const std::vector<double> d3 = {1, inf, 0, 2, 3, -inf, 4, 5, 6};
+  for (const char* job : {"S", "B"}) {
+    za = z3;
+    std::vector<double> da = d3, zs(3), ds(3);
+    int zinfo = 99, dinfo = 99, zlo, zhi, dlo, dhi;
+    ZGEBAL(job, 3, za.data(), 3, &zlo, &zhi, zs.data(), &zinfo, 1);
+    DGEBAL(job, 3, da.data(), 3, &dlo, &dhi, ds.data(), &dinfo, 1);
+    EXPECT_EQ(zinfo, 0) << job;
+    EXPECT_EQ(dinfo, 0) << job;
+    if (job[0] == 'S') {
+      // Nothing scaled, nothing moved.
+      EXPECT_EQ(za, z3);
+      EXPECT_EQ(da, d3);
+      EXPECT_EQ(zs, std::vector<double>(3, 1.0));
+      EXPECT_EQ(ds, std::vector<double>(3, 1.0));
+    }
+  }
+}
+
 TEST(Hseqr, OneByOne) {
   double h = -2.5, wr = 0, wi = 9, z = 0, work = 0;
   int info = -1;
