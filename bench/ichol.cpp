@@ -229,20 +229,7 @@ void bm_eigen_solve(benchmark::State& state, const Case& c, int side) {
   cg.setTolerance(kTol);
   cg.setMaxIterations(kMaxitn);
   cg.compute(m);
-  const std::vector<double> bv = rhs(p);
-  const Eigen::Map<const Eigen::VectorXd> b(bv.data(), p.n);
-  Eigen::VectorXd x(p.n);
-  int itn = 0;
-  double seconds = 0.0;
-  std::int64_t runs = 0;
-  for (auto _ : state) {
-    const double t0 = cpu_seconds();
-    x = cg.solve(b);
-    seconds += cpu_seconds() - t0;
-    ++runs;
-    itn = cg.info() == Eigen::Success ? static_cast<int>(cg.iterations()) : -1;
-  }
-  kivbench::report_solve(state, itn, seconds, runs, p.n);
+  kivbench::time_eigen_solve(state, cg, rhs(p));
 }
 #endif
 

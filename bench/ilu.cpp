@@ -243,20 +243,7 @@ void bm_eigen_solve(benchmark::State& state, const Case& c, int side, int restar
   solver.setTolerance(kTol);
   solver.setMaxIterations(5000);
   solver.compute(a);
-  const std::vector<double> bv = rhs(p.n);
-  const Eigen::Map<const Eigen::VectorXd> b(bv.data(), p.n);
-  Eigen::VectorXd x(p.n);
-  int itn = 0;
-  double seconds = 0.0;
-  std::int64_t runs = 0;
-  for (auto _ : state) {
-    const double t0 = cpu_seconds();
-    x = solver.solve(b);
-    seconds += cpu_seconds() - t0;
-    ++runs;
-    itn = solver.info() == Eigen::Success ? static_cast<int>(solver.iterations()) : -1;
-  }
-  kivbench::report_solve(state, itn, seconds, runs, p.n);
+  kivbench::time_eigen_solve(state, solver, rhs(p.n));
 }
 #endif
 

@@ -491,19 +491,6 @@ const auto& solve_messages() {
   else return kSolveMessagesComplex;
 }
 
-// The first I with IPIV(I) repeating an earlier value (all within 1..N);
-// X serves as the marks.
-template <class T>
-int first_repeat_of(const int* p, int n, T* x) {
-  std::fill(x, x + n, T(-1.0));
-  for (int i = 0; i < n; ++i) {
-    T& m = x[p[i] - 1];
-    if (std::real(m) > 0.0) return i + 1;
-    m = T(1.0);
-  }
-  return 0;
-}
-
 template <class T>
 int solve(int n, const T* a, int la, const int* irow, const int* icol, int* ipiv, const int* istr,
           const char* check, const T* y, T* x, char* record, int* ifail, int check_len,
@@ -537,7 +524,7 @@ int solve(int n, const T* a, int la, const int* irow, const int* icol, int* ipiv
     }
     for (int i = 0; i < n; ++i)
       if (!in_range(ipiv[i], n)) return fail(3, kIpivRangeMsg, i + 1, ipiv[i], n);
-    if (const int i = first_repeat_of(ipiv, n, x); i != 0) return fail(3, kIpivRepeatMsg, i);
+    if (const int i = first_repeat(ipiv, n, x); i != 0) return fail(3, kIpivRepeatMsg, i);
   }
   if (n < 1) return rep.finish(ifail);
 
@@ -580,7 +567,7 @@ int solve(int n, const T* a, int la, const int* irow, const int* icol, int* ipiv
   }
   const sorting::Walk w = sorting::rearrange(ipiv, 1, n, x);
   if (w.ierr == 2) return fail(3, kIpivRangeMsg, w.index, w.value, n);
-  if (w.ierr == 3) return fail(3, kIpivRepeatMsg, first_repeat_of(ipiv, n, x));
+  if (w.ierr == 3) return fail(3, kIpivRepeatMsg, first_repeat(ipiv, n, x));
   return rep.finish(ifail);
 }
 

@@ -402,19 +402,6 @@ const auto& solve_messages() {
   else return kSolveMessagesComplex;
 }
 
-// The first index I with P(I) repeating an earlier value (P known to hold
-// values in 1..N only).  X serves as the marks.
-template <class T>
-int first_repeat(const int* p, int n, T* x) {
-  std::fill(x, x + n, T(-1.0));
-  for (int i = 0; i < n; ++i) {
-    T& mark = x[p[i] - 1];
-    if (std::real(mark) > 0.0) return i + 1;
-    mark = T(1.0);
-  }
-  return 0;
-}
-
 // Column C as a 0-based index into X, or 0 when C is outside 1..N (then
 // BAD is set): the test of each entry costs no branch.
 inline unsigned column(int c, unsigned n, unsigned& bad) {

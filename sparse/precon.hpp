@@ -4,6 +4,7 @@
 // workspace formulas.
 #pragma once
 
+#include <algorithm>
 #include <climits>
 #include <complex>
 #include <utility>
@@ -58,6 +59,19 @@ void report_storage(Reporter& rep, sparse::StorageCheck c, int n, int nnz, const
     case 5: rep.fail(ierr_entry, msg(5), c.i, icol[at], sym ? irow[at] : n); break;
     default: rep.fail(ierr_entry, msg(c.code), c.i); break;
   }
+}
+
+// The first index I with P(I) repeating an earlier value (P known to hold
+// values in 1..N only), or 0.  X serves as the marks.
+template <class T>
+int first_repeat(const int* p, int n, T* x) {
+  std::fill(x, x + n, T(-1.0));
+  for (int i = 0; i < n; ++i) {
+    T& mark = x[p[i] - 1];
+    if (std::real(mark) > 0.0) return i + 1;
+    mark = T(1.0);
+  }
+  return 0;
 }
 
 // Scalar helpers.  mul is the plain product, without the special-value

@@ -188,6 +188,26 @@ SpMat to_eigen(const Problem& p) {
   m.setFromTriplets(t.begin(), t.end());
   return m;
 }
+
+// Times SOLVER (already computed) on B, CPU time only, and reports its
+// iterations (-1 when it did not succeed) beside kiv's.
+template <class Solver>
+void time_eigen_solve(benchmark::State& state, const Solver& solver, const std::vector<double>& bv) {
+  const int n = static_cast<int>(bv.size());
+  const Eigen::Map<const Eigen::VectorXd> b(bv.data(), n);
+  Eigen::VectorXd x(n);
+  int itn = 0;
+  double seconds = 0.0;
+  std::int64_t runs = 0;
+  for (auto _ : state) {
+    const double t0 = cpu_seconds();
+    x = solver.solve(b);
+    seconds += cpu_seconds() - t0;
+    ++runs;
+    itn = solver.info() == Eigen::Success ? static_cast<int>(solver.iterations()) : -1;
+  }
+  report_solve(state, itn, seconds, runs, n);
+}
 #endif
 
 }  // namespace kivbench

@@ -112,15 +112,14 @@ int factor_call(Ic<T>& f, int lfill, double dtol, const char* mic, double dshift
             rec, ifail, 1, 1, KIV2_RECORD_LEN);
 }
 
-// Factorises S (soft IFAIL) with LA (default: room for a full factor) and
-// exactly the IWORK the formula asks.
+// S placed at the head of arrays of length LA, with IPIV (default zeros)
+// and exactly the IWORK the formula asks for LFILL.
 template <class T>
-Ic<T> factorise(const Scs<T>& s, int lfill, double dtol, char mic, double dshift, char pstrat,
-                int la = 0, const std::vector<int>& ipiv = {}) {
+Ic<T> placed(const Scs<T>& s, int la, int lfill, const std::vector<int>& ipiv = {}) {
   Ic<T> f;
   f.n = s.n;
   f.nnz = s.nnz();
-  f.la = la > 0 ? la : f.nnz + s.n * (s.n + 1) / 2 + s.n;
+  f.la = la;
   f.a.assign(f.la, T(0.0));
   f.irow.assign(f.la, 0);
   f.icol.assign(f.la, 0);
@@ -130,6 +129,15 @@ Ic<T> factorise(const Scs<T>& s, int lfill, double dtol, char mic, double dshift
   f.ipiv = ipiv.empty() ? std::vector<int>(s.n, 0) : ipiv;
   f.istr.assign(s.n + 1, 0);
   f.iwork.assign(liwork_for(f.n, f.nnz, f.la, lfill), 0);
+  return f;
+}
+
+// Factorises S (soft IFAIL) with LA (default: room for a full factor) and
+// exactly the IWORK the formula asks.
+template <class T>
+Ic<T> factorise(const Scs<T>& s, int lfill, double dtol, char mic, double dshift, char pstrat,
+                int la = 0, const std::vector<int>& ipiv = {}) {
+  Ic<T> f = placed(s, la > 0 ? la : s.nnz() + s.n * (s.n + 1) / 2 + s.n, lfill, ipiv);
   char rec[KIV2_RECORD_LEN + 1];
   f.ifail = 1;
   const char ps[2] = {pstrat, 0}, mi[2] = {mic, 0};
@@ -627,20 +635,9 @@ void non_finite_cases() {
   for (const Case& k : cases) {
     SCOPED_TRACE(k.what);
     const Scs<T> s = from_map(static_cast<int>(k.m.rbegin()->first.first), k.m);
-    Ic<T> f;
-    f.n = s.n;
-    f.nnz = s.nnz();
-    f.la = 4 * f.nnz + 2 * s.n * s.n;
-    f.a.assign(f.la, T(0.0));
-    f.irow.assign(f.la, 0);
-    f.icol.assign(f.la, 0);
-    std::copy(s.a.begin(), s.a.end(), f.a.begin());
-    std::copy(s.irow.begin(), s.irow.end(), f.irow.begin());
-    std::copy(s.icol.begin(), s.icol.end(), f.icol.begin());
-    f.ipiv.resize(s.n);
-    std::iota(f.ipiv.rbegin(), f.ipiv.rend(), 1);
-    f.istr.assign(s.n + 1, 0);
-    f.iwork.assign(liwork_for(f.n, f.nnz, f.la, 0), 0);
+    std::vector<int> reversed(s.n);
+    std::iota(reversed.rbegin(), reversed.rend(), 1);
+    Ic<T> f = placed(s, 4 * s.nnz() + 2 * s.n * s.n, 0, reversed);
     const char ps[2] = {k.pstrat, 0};
     const auto rep = report([&](char* rec, int* ifail) {
       f.ifail = *ifail;
